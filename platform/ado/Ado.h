@@ -1,0 +1,99 @@
+// The database connection, static read-only recordset, command and transactions, on SQLCipher.
+// Failures throw VbError (source "ado", description = the engine's error text).
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+#include "platform/error/VbError.h"
+
+struct sqlite3;
+
+namespace ado {
+
+// One field value of the current row. Null is a state of its own.
+class Field {
+public:
+    Field() = default;
+    Field(QString name, QVariant value) : name_(std::move(name)), value_(std::move(value)) {}
+    const QString& name() const { return name_; }
+    bool isNull() const { return value_.isNull() || !value_.isValid(); }
+    const QVariant& value() const { return value_; }
+    // Text of the value; reading a Null as text is an error (number 94, "Invalid use of Null").
+    QString toString() const;
+    // Number of the value; Null is error 94, a text that is not a number error 13.
+    double toDouble() const;
+    qint64 toLongLong() const;
+
+private:
+    QString name_;
+    QVariant value_;
+};
+
+// All rows of one query, read at open: the row count is exact and the cursor moves freely.
+class Recordset {
+public:
+    bool isOpen() const { return open_; }
+    void close();
+    qint64 recordCount() const { return static_cast<qint64>(rows_.size()); }
+    bool eof() const { return !open_ || pos_ >= rows_.size(); }
+    bool bof() const { return !open_ || rows_.empty() || pos_ == static_cast<size_t>(-1); }
+    void moveFirst();
+    void moveNext();
+    int fieldCount() const { return static_cast<int>(names_.size()); }
+    const QStringList& fieldNames() const { return names_; }
+    // Field of the current row, by name (case-insensitive) or by position; an unknown name,
+    // a closed recordset or a position past the end is error 3265.
+    Field field(const QString& name) const;
+    Field field(int index) const;
+    Field operator[](const QString& name) const { return field(name); }
+
+private:
+    friend class Connection;
+    bool open_ = false;
+    QStringList names_;
+    std::vector<std::vector<QVariant>> rows_;
+    size_t pos_ = 0;
+};
+
+class Connection {
+public:
+    Connection() = default;
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Opens an existing database file (never creates one), keys it and probes it with a read,
+    // so a wrong key or a missing file fails here.
+    void open(const QString& path, const QByteArray& key);
+    bool isOpen() const { return db_ != nullptr; }
+    void close();
+
+    // A static read-only recordset over one SELECT statement.
+    std::unique_ptr<Recordset> openRecordset(const QString& sql);
+    // Executes one statement that returns no rows; the result is the number of rows affected.
+    qint64 execute(const QString& sql);
+
+    void beginTrans();
+    void commitTrans();
+    void rollbackTrans();
+    // True while a transaction is open (the engine may have rolled it back by itself after a
+    // disk-full, I/O or busy error).
+    bool inTransaction() const;
+
+    sqlite3* handle() const { return db_; }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+// The SQL text with the program's Jet calls made runnable: ISNULL( outside string literals
+// becomes JET_ISNULL(.
+QString rewriteJetSql(const QString& sql);
+// The value with every single quote doubled, for a value put between quotes in SQL text.
+QString sqlQuote(const QString& value);
+
+} // namespace ado

@@ -1,0 +1,40 @@
+// Text at the file boundary (CP932 bytes) and the string rules the program relies on.
+#pragma once
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+namespace text {
+
+// CP932 (Windows-31J) encoding; a character CP932 cannot hold becomes '?'.
+QByteArray toCp932(const QString& s);
+// CP932 decoding; a trailing lone lead byte is dropped, an invalid byte becomes U+FFFD.
+QString fromCp932(const QByteArray& bytes);
+// True for a byte that starts a double-byte CP932 character.
+bool isCp932Lead(unsigned char b);
+
+enum class DanglingLead { Drop, Blank };
+// The first n bytes; a lead byte whose trail would be cut away is dropped or blanked.
+QByteArray cutCp932(const QByteArray& bytes, qsizetype n, DanglingLead mode);
+
+// Trim of U+0020 and U+3000 only (not tabs or line breaks).
+QString vbTrim(const QString& s);
+QString vbLTrim(const QString& s);
+QString vbRTrim(const QString& s);
+// Left/Mid/Right that never fail on short or empty strings; Mid is 1-based.
+QString vbLeft(const QString& s, qsizetype n);
+QString vbRight(const QString& s, qsizetype n);
+QString vbMid(const QString& s, qsizetype start, qsizetype length = -1);
+
+// The leading number of the text (blanks skipped), 0 when there is none.
+double vbVal(const QString& s);
+// After trimming: optional sign, digits with an optional point, optional exponent; "" is not numeric.
+bool vbIsNumeric(const QString& s);
+
+// Date and time formatting with the program's patterns: yyyy yy mm m dd d hh h nn n ss s;
+// "mm" right after an hour stands for minutes. Other characters are literal.
+QString vbFormatDateTime(const QDateTime& dt, const QString& pattern);
+// Fixed decimals with halves rounded away from zero ("##0.00": 3.125 gives "3.13").
+QString vbFormatFixed(double value, int decimals);
+
+} // namespace text

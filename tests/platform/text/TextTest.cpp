@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "platform/text/Text.h"
+
+using namespace text;
+
+TEST(Cp932, RoundTripsJapaneseAndCp932SpecificCharacters) {
+    const QByteArray nihongo("\x93\xFA\x96\x7B\x8C\xEA", 6);
+    EXPECT_EQ(fromCp932(nihongo), QStringLiteral("日本語"));
+    EXPECT_EQ(toCp932(QStringLiteral("日本語")), nihongo);
+    // Backslash and tilde stay ASCII; the CP932 dashes and wave map to their full-width forms.
+    EXPECT_EQ(toCp932(QStringLiteral("C:\\a~")), QByteArray("C:\\a~"));
+    EXPECT_EQ(fromCp932(QByteArray("\x81\x7C", 2)), QString(QChar(0xFF0D)));
+    EXPECT_EQ(fromCp932(QByteArray("\x81\x60", 2)), QString(QChar(0xFF5E)));
+    EXPECT_EQ(fromCp932(QByteArray("\x87\x40", 2)), QStringLiteral("①"));
+    EXPECT_EQ(toCp932(QStringLiteral("ﾌﾟﾛﾊﾟﾃｨ")).size(), 7);
+}
+
+TEST(Cp932, UnmappableCharactersBecomeQuestionMarks) {
+    EXPECT_EQ(toCp932(QStringLiteral("aéb")), QByteArray("a?b"));
+    EXPECT_EQ(toCp932(QStringLiteral("x😀y")), QByteArray("x?y"));
+    EXPECT_EQ(toCp932(QStringLiteral("日é本")), QByteArray("\x93\xFA?\x96\x7B"));
+}
+
+TEST(Cp932, DecodingDropsLoneTrailingLeadAndMapsWindowsOnlyBytes) {
+    EXPECT_EQ(fromCp932(QByteArray("a\x82", 2)), QStringLiteral("a"));
+    EXPECT_EQ(fromCp932(QByteArray("\xA0", 1)), QString(QChar(0xF8F0)));
+    EXPECT_EQ(fromCp932(QByteArray("\xFD", 1)), QString(QChar(0xF8F1)));
+}
+
+TEST(Cp932, ByteCutNeverSplitsACharacter) {
+    const QByteArray kanji = toCp932(QStringLiteral("日本語"));
+    EXPECT_EQ(cutCp932(kanji, 3, DanglingLead::Drop), toCp932(QStringLiteral("日")));
+    EXPECT_EQ(cutCp932(kanji, 3, DanglingLead::Blank), toCp932(QStringLiteral("日 ")));
+    EXPECT_EQ(cutCp932(kanji, 4, DanglingLead::Drop), toCp932(QStringLiteral("日本")));
+    // Half-width katakana are single bytes.
+    EXPECT_EQ(cutCp932(QByteArray("\xB1\xB2\xB3"), 2, DanglingLead::Drop), QByteArray("\xB1\xB2"));
+    EXPECT_EQ(cutCp932(QByteArray("abc"), 10, DanglingLead::Drop), QByteArray("abc"));
+}
+
+TEST(VbStrings, TrimTakesOnlyBlanksAndIdeographicSpace) {
+    EXPECT_EQ(vbTrim(QStringLiteral(" \u3000a b\u3000 ")), QStringLiteral("a b"));
+    EXPECT_EQ(vbTrim(QStringLiteral("\ta\r\n")), QStringLiteral("\ta\r\n"));
+    EXPECT_EQ(vbMid(QStringLiteral("abc"), 5), QString());
+    EXPECT_EQ(vbMid(QStringLiteral("abcdef"), 2, 3), QStringLiteral("bcd"));
+    EXPECT_EQ(vbLeft(QString(), 3), QString());
+    EXPECT_EQ(vbRight(QStringLiteral("abc"), 5), QStringLiteral("abc"));
+}
+
+TEST(VbNumbers, ValAndIsNumeric) {
+    EXPECT_DOUBLE_EQ(vbVal(QStringLiteral("  12.5abc")), 12.5);
+    EXPECT_DOUBLE_EQ(vbVal(QStringLiteral("abc")), 0.0);
+    EXPECT_DOUBLE_EQ(vbVal(QStringLiteral("-3e2")), -300.0);
+    EXPECT_TRUE(vbIsNumeric(QStringLiteral(" 15 ")));
+    EXPECT_TRUE(vbIsNumeric(QStringLiteral("-1.5E+3")));
+    EXPECT_FALSE(vbIsNumeric(QString()));
+    EXPECT_FALSE(vbIsNumeric(QStringLiteral("abc")));
+    EXPECT_FALSE(vbIsNumeric(QStringLiteral("1a")));
+    EXPECT_FALSE(vbIsNumeric(QStringLiteral(".")));
+}
+
+TEST(VbFormat, DatesTimesAndHalfAwayFromZero) {
+    const QDateTime dt(QDate(2024, 1, 2), QTime(15, 4, 5));
+    EXPECT_EQ(vbFormatDateTime(dt, QStringLiteral("yyyy/mm/dd hh:mm:ss")), QStringLiteral("2024/01/02 15:04:05"));
+    EXPECT_EQ(vbFormatDateTime(dt, QStringLiteral("yyyy/mm/dd-hh:nn:ss")), QStringLiteral("2024/01/02-15:04:05"));
+    EXPECT_EQ(vbFormatDateTime(dt, QStringLiteral("yyyymmdd")), QStringLiteral("20240102"));
+    EXPECT_EQ(vbFormatFixed(3.125, 2), QStringLiteral("3.13"));
+    EXPECT_EQ(vbFormatFixed(15.625, 2), QStringLiteral("15.63"));
+    EXPECT_EQ(vbFormatFixed(0.0, 2), QStringLiteral("0.00"));
+    EXPECT_EQ(vbFormatFixed(100.0, 2), QStringLiteral("100.00"));
+}
