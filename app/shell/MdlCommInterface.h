@@ -1,0 +1,66 @@
+// Shared utilities of every screen: busy pointer, centring and captions, files and folders,
+// Null-safe values, age, grid routines, the era-date key filter, date checks, era dates and
+// the database compaction.
+#pragma once
+#include <QDate>
+#include <QString>
+#include <QVariant>
+
+class QWidget;
+class SpreadGrid;
+namespace ado {
+class Field;
+}
+
+namespace MdlCommInterface {
+
+// 11: hourglass and the form disabled; 0: normal pointer and the form enabled. Never stacks.
+void PSuMousePointer(int pointer, QWidget* form);
+// Centres the form (frame included) on the whole screen.
+void PSuFormCenter(QWidget* form);
+// Caption := (title, or the form name less "Frm" when the title is empty) & "－" & current caption.
+void PSuFormCaption(QWidget* form, const QString& title);
+
+// True when exactly that path is a regular, non-hidden file.
+bool PFuBolFileExist(const QString& path);
+// True for Null and for a text that is empty after trimming blanks.
+bool PFuBolIsEmpty(const QVariant& value);
+bool PFuBolIsEmpty(const ado::Field& value);
+// "" for Null, else the value's text.
+QString PFuStrNullToStr(const QVariant& value);
+QString PFuStrNullToStr(const ado::Field& value);
+// folder & name with exactly one separator between them ("/" or "\" both count).
+QString PFuStrPathJoin(const QString& folder, const QString& name);
+// Creates every missing level of the folder path; reports 000/812 and logs on failure.
+bool PFuBolMkDir(const QString& path);
+// Whole years from birth (a date text) to base (yyyymmdd, or "0" for today); -1 after 000/814.
+long PFuLngGetAge(const QString& birth, const QString& base);
+
+// Marks the row selected and makes (col,row) the active cell.
+void PSuSpdCellCheck(SpreadGrid& grid, long col, long row);
+// Makes the row as high as the text of (col,row) needs.
+void PSuSpdCellSet(SpreadGrid& grid, long col, long row);
+
+// Key filter of the era-date field: sets changed to true when the key edits the date,
+// never clears it. keyCode -9999 means a key-press with character keyAscii. Always false.
+bool PFuBolEraKeyCheck(bool& changed, int position, int keyAscii, int keyCode);
+
+// True when start <= date <= end (date texts); 000/900 and log lines when a text is not a date.
+bool PFuBolYukoDateCheck(const QString& date, const QString& start, const QString& end);
+// Copies src over dst (dst replaced when present); logs on failure.
+bool PFuBolFileCopy(const QString& src, const QString& dst);
+// The name part of an existing regular file; fileName unchanged for a blank path.
+bool PFuBolGetFileName(const QString& path, QString& fileName);
+// Compacts the database when [CLIENT] Optimize is "T" (backup, compacted copy, replace).
+bool PFuBolCdbCompact();
+// "平成15年04月01日"; throws VbError (13) when the value holds no date.
+QString PFuStrWarekiDate(const QVariant& date);
+
+} // namespace MdlCommInterface
+
+namespace MdlScreenKey {
+// Brings up the on-screen keyboard without taking the focus; starts it when not running.
+void PSuScreenKeyShow();
+// Non-zero when an on-screen keyboard is running.
+long FuLngScreenKeyFind();
+} // namespace MdlScreenKey
