@@ -1,6 +1,8 @@
 // The ring log: fixed 1000-byte CP932 records, record 1 holding the next record number.
 #pragma once
+#include <QDateTime>
 #include <QString>
+#include <functional>
 
 class clsLogging {
 public:
@@ -12,6 +14,9 @@ public:
 
     int maxRecord() const { return maxRecord_; }
     const QString& filePath() const { return path_; }
+
+    // Where the time of a line comes from; empty means the local clock (tests pin it).
+    static std::function<QDateTime()> clock;
 
 private:
     QString path_ = QStringLiteral("./clsLogging.log");

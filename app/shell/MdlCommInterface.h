@@ -4,6 +4,7 @@
 #pragma once
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 class QWidget;
@@ -63,4 +64,6 @@ namespace MdlScreenKey {
 void PSuScreenKeyShow();
 // Non-zero when an on-screen keyboard is running.
 long FuLngScreenKeyFind();
+// The keyboard program and its arguments ("onboard" unless set; an empty program restores it).
+void setKeyboardCommand(const QString& program, const QStringList& args = {});
 } // namespace MdlScreenKey

@@ -1,7 +1,228 @@
 #include "app/shell/MdlMain.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QLockFile>
+#include <QTranslator>
+#include <memory>
+#include <unistd.h>
+
+#include "app/printing/PrintingGlobals.h"
+#include "app/shell/FrmMKarte01_001.h"
+#include "app/shell/FrmMKarte99_002.h"
+#include "app/shell/MdlCommInterface.h"
+#include "app/shell/ShellGlobals.h"
+#include "platform/error/VbError.h"
+#include "platform/msgbox/MsgBox.h"
 
 namespace MdlMain {
-int runProgram(QApplication&) { return 0; }
+
+namespace {
+
+// ---- instance lock -------------------------------------------------------------------------
+QString& lockPathOverride() {
+    static QString p;
+    return p;
+}
+std::unique_ptr<QLockFile>& heldLock() {
+    static std::unique_ptr<QLockFile> l;
+    return l;
+}
+QString& heldLockPath() {
+    static QString p;
+    return p;
+}
+
+// Start-up failure n: the wait window goes first (so the pointer is the arrow again), then the
+// message, then the services are released.
+bool failStartup(const QString& number, const QString& added = QString()) {
+    FrmMKarte99_002::unload();
+    PFuDispMessage(QStringLiteral("000"), number, EnMsgDispButton::O, EnMsgDispIcon::Manual, added);
+    PSuCommObjRelease();
+    return false;
+}
+
+QString appFolder(const QString& dir) {
+    QString p = normalisePath(dir);
+    if (!p.endsWith(QLatin1Char('/')))
+        p += QLatin1Char('/');
+    return p;
+}
+
+// The folder part of a path: everything before its last separator.
+QString folderOf(const QString& path) {
+    const qsizetype i = path.lastIndexOf(QLatin1Char('/'));
+    return i < 0 ? QString() : path.left(i);
+}
+
+} // namespace
+
+// ---- instance lock -------------------------------------------------------------------------
+
+void setInstanceLockPath(const QString& path) {
+    lockPathOverride() = path;
+}
+
+QString instanceLockPath() {
+    if (!lockPathOverride().isEmpty())
+        return lockPathOverride();
+    QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (dir.isEmpty() || !QDir(dir).exists())
+        dir = QDir::tempPath();
+    QString program = QCoreApplication::applicationName();
+    if (program.isEmpty())
+        program = QStringLiteral("orvanta");
+    return dir + QStringLiteral("/%1-%2.lock").arg(program).arg(static_cast<qulonglong>(::getuid()));
+}
+
+void releaseInstanceLock() {
+    heldLock().reset();
+    heldLockPath().clear();
+}
+
+bool FuBolPrevInstance() {
+    const QString path = instanceLockPath();
+    if (heldLock() && heldLock()->isLocked() && heldLockPath() == path)
+        return false; // this process already holds it
+    releaseInstanceLock();
+    auto lock = std::make_unique<QLockFile>(path);
+    lock->setStaleLockTime(0); // only a dead owner makes a lock stale, never its age
+    if (lock->tryLock(0)) {
+        heldLock() = std::move(lock);
+        heldLockPath() = path;
+        return false;
+    }
+    // Held by a running copy: refuse. Any other failure (no folder, no rights): start anyway.
+    return lock->error() == QLockFile::LockFailedError;
+}
+
+// ---- release -------------------------------------------------------------------------------
+
+void PSuCommObjRelease() {
+    if (gObjIniFile)
+        gObjIniFile.reset();
+    if (gObjLogging)
+        gObjLogging.reset();
+    if (gObjMessage)
+        gObjMessage.reset();
+    // Only the program's reference goes: the window itself stays as it is.
+    if (gFrmPrintDlg)
+        gFrmPrintDlg = nullptr;
+}
+
+// ---- Main ----------------------------------------------------------------------------------
+
+bool Main() {
+    return Main(QCoreApplication::applicationDirPath());
+}
+
+bool Main(const QString& appDir) {
+    using MdlCommInterface::PSuMousePointer;
+
+    PSuMousePointer(11, nullptr);
+    if (FuBolPrevInstance()) {
+        msgbox::msgBoxA(nullptr, QStringLiteral("「Mirelda」は既に起動中です。"), kAppTitle, msgbox::MB_OK);
+        PSuMousePointer(0, nullptr);
+        return false;
+    }
+    PSuMousePointer(0, nullptr);
+
+    try {
+        gObjIniFile = std::make_unique<clsIniFile>();
+        gObjLogging = std::make_unique<clsLogging>();
+        gObjMessage = std::make_unique<clsMessage>();
+    } catch (const std::exception& e) {
+        const auto* v = dynamic_cast<const VbError*>(&e);
+        msgbox::msgBoxA(nullptr,
+                        QStringLiteral("Sub Mainでエラー。共通コンポーネント作成に失敗(Veltrum.dll)。\r\n"
+                                       "Err.Source -> ") +
+                            (v ? v->source() : QString()) + errorDescription(e),
+                        kAppTitle, msgbox::MB_OK);
+        return false;
+    }
+
+    try {
+        gStrAppPath = appFolder(appDir);
+
+        const QString iniPath = gStrAppPath + QStringLiteral("Orvanta.ini");
+        if (!MdlCommInterface::PFuBolFileExist(iniPath))
+            return failStartup(QStringLiteral("810"));
+        gObjIniFile->PoSetIniFilePath(iniPath);
+
+        gStrMsgFileName =
+            PFuStrReadIniFile(QStringLiteral("MESSAGE"), QStringLiteral("FileName"), QStringLiteral("None"));
+        if (gStrMsgFileName == QLatin1String("None"))
+            return failStartup(QStringLiteral("811"));
+        gObjMessage->PoSetDirPath(gStrAppPath + normalisePath(gStrMsgFileName));
+
+        gStrLogFileName =
+            PFuStrReadIniFile(QStringLiteral("Log"), QStringLiteral("FileName"), QStringLiteral("None"));
+        if (gStrLogFileName == QLatin1String("None"))
+            return failStartup(QStringLiteral("811"));
+        const QString logPath = gStrAppPath + normalisePath(gStrLogFileName);
+        gObjLogging->PoSetLogFilePath(logPath);
+        if (!MdlCommInterface::PFuBolMkDir(folderOf(logPath)))
+            return failStartup(QStringLiteral("812"));
+
+        const QString maxRecord =
+            PFuStrReadIniFile(QStringLiteral("Log"), QStringLiteral("MaxRecord"), QStringLiteral("None"));
+        if (maxRecord == QLatin1String("None"))
+            return failStartup(QStringLiteral("811"));
+        gObjLogging->PoSetLogMaxWrite(maxRecord);
+
+        PFuBolPutLog(QStringLiteral("○カルテ開始処理"), QStringLiteral("開始"));
+
+        if (!PFuGetIniData())
+            return failStartup(QStringLiteral("811"));
+        if (!MdlCommInterface::PFuBolCdbCompact())
+            return failStartup(QStringLiteral("815"));
+
+        FrmMKarte99_002* wait = FrmMKarte99_002::load();
+        wait->show();
+        wait->PoSetProgValue(1);
+        if (!FuBolImageFolderMake())
+            return failStartup(QStringLiteral("812"));
+        if (auto* w = FrmMKarte99_002::loaded())
+            w->PoSetProgValue(3);
+        if (!FuBolClinicInfoGet())
+            return failStartup(QStringLiteral("808"));
+        if (!FuBolPrintInfoGet())
+            return failStartup(QStringLiteral("816"));
+        if (auto* w = FrmMKarte99_002::loaded()) {
+            w->PoSetProgValue(6);
+            w->PoSetProgValue(10);
+        }
+        FrmMKarte99_002::unload();
+
+        FrmMKarte01_001* login = FrmMKarte01_001::load();
+        login->show();
+        login->raise();
+        login->activateWindow();
+        return true;
+    } catch (const std::exception& e) {
+        return failStartup(QStringLiteral("900"), QStringLiteral("\r\n") + errorDescription(e));
+    } catch (...) {
+        return failStartup(QStringLiteral("900"), QStringLiteral("\r\n") + QStringLiteral("unknown error"));
+    }
+}
+
+// ---- the program ---------------------------------------------------------------------------
+
+int runProgram(QApplication& app) {
+    // The program ends through its own end sequence (the login form's unload), never because
+    // its last visible window went away.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    auto* qtText = new QTranslator(&app);
+    if (qtText->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtText);
+
+    if (!Main())
+        return 0;
+    return app.exec();
+}
+
 } // namespace MdlMain

@@ -52,8 +52,8 @@ inline std::array<double, 193> gDblPocketBaseY{};
 struct StaffLoginInfo {
     QString staff_class_code;
     QString staff_code;
-    QString name;
-    QString password;
+    QString staff_name;
+    QString passwd;
 };
 inline StaffLoginInfo gStaffLoginInfo;
 

@@ -69,6 +69,9 @@ public:
     // Opens an existing database file (never creates one), keys it and probes it with a read,
     // so a wrong key or a missing file fails here.
     void open(const QString& path, const QByteArray& key);
+    // Opens and keys an existing file without the probe read (a wrong key shows at the first
+    // statement) and without the program's SQL functions; for maintenance work on the file.
+    void openKeyed(const QString& path, const QByteArray& key);
     bool isOpen() const { return db_ != nullptr; }
     void close();
 

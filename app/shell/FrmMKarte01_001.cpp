@@ -1,0 +1,269 @@
+#include "app/shell/FrmMKarte01_001.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
+
+#include "app/shell/FrmMKarte01_002.h"
+#include "app/shell/FrmMKarte99_002.h"
+#include "app/shell/MdlCommADODB.h"
+#include "app/shell/MdlCommInterface.h"
+#include "app/shell/MdlMain.h"
+#include "platform/error/VbError.h"
+#include "ui_FrmMKarte01_001.h"
+
+using MdlCommInterface::PSuMousePointer;
+
+namespace {
+QPointer<FrmMKarte01_001> gInstance;
+
+std::function<void()>& quitHandler() {
+    static std::function<void()> h;
+    return h;
+}
+
+// Unloads every other window of the program (the loaded forms), one after the other.
+void unloadOtherForms(QWidget* self) {
+    QList<QPointer<QWidget>> forms;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == self || w->parentWidget() != nullptr)
+            continue;
+        const Qt::WindowType type = w->windowType();
+        if (type == Qt::Popup || type == Qt::ToolTip || type == Qt::Desktop)
+            continue;
+        forms.append(w);
+    }
+    for (const QPointer<QWidget>& p : forms) {
+        if (!p)
+            continue;
+        p->close();
+        if (p)
+            delete p.data();
+    }
+}
+} // namespace
+
+FrmMKarte01_001::FrmMKarte01_001(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      ui(std::make_unique<Ui::FrmMKarte01_001>()) {
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    connect(ui->CmdLogin, &QPushButton::clicked, this, &FrmMKarte01_001::CmdLogin_Click);
+    connect(ui->CmdKeyboard, &QPushButton::clicked, this, &FrmMKarte01_001::CmdKeyboard_Click);
+    connect(ui->CmdEnd, &QPushButton::clicked, this, &FrmMKarte01_001::CmdEnd_Click);
+    Form_Load();
+}
+
+FrmMKarte01_001::~FrmMKarte01_001() = default;
+
+FrmMKarte01_001* FrmMKarte01_001::loaded() {
+    return gInstance.data();
+}
+
+FrmMKarte01_001* FrmMKarte01_001::load() {
+    if (!gInstance)
+        gInstance = new FrmMKarte01_001();
+    return gInstance.data();
+}
+
+void FrmMKarte01_001::setQuitHandler(std::function<void()> handler) {
+    quitHandler() = std::move(handler);
+}
+
+void FrmMKarte01_001::Form_Load() {
+    refresh_ = false;
+    // The whole screen is busy while the list loads; the form itself stays enabled.
+    PSuMousePointer(11, nullptr);
+    MdlCommInterface::PSuFormCaption(this, QString());
+    MdlCommInterface::PSuFormCenter(this);
+    ui->ImtPassWord->setText(QString());
+    ui->CboStaffName->clear();
+    FuBolStaffListGet(); // a failed load leaves the list empty; the form still opens
+    PSuMousePointer(0, nullptr);
+}
+
+void FrmMKarte01_001::Form_Activate() {
+    if (refresh_) {
+        ui->CboStaffName->clear();
+        FuBolStaffListGet();
+        refresh_ = false;
+    }
+    PSuMousePointer(0, this);
+}
+
+bool FrmMKarte01_001::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(e);
+}
+
+void FrmMKarte01_001::keyPressEvent(QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Escape: // the end button is the cancel button
+        ui->CmdEnd->click();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // A button with the focus takes Enter itself; anywhere else it is the login button's.
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused ? focused : ui->CmdLogin)->click();
+        return;
+    }
+    default:
+        QWidget::keyPressEvent(e);
+    }
+}
+
+QString FrmMKarte01_001::staffListSql(const QString& clinicCode) {
+    return QStringLiteral("SELECT") + QStringLiteral(" m_personnel.staff_code, ") +
+           QStringLiteral(" m_personnel.staff_name, ") + QStringLiteral(" m_personnel.passwd ") +
+           QStringLiteral("FROM m_personnel,m_cp_link ") +
+           QStringLiteral("WHERE m_personnel.staff_class_code = m_cp_link.staff_class_code ") +
+           QStringLiteral(" AND  m_personnel.staff_code = m_cp_link.staff_code ") +
+           QStringLiteral(" AND  m_personnel.staff_class_code = '") + QStringLiteral("2") +
+           QStringLiteral("' ") + QStringLiteral(" AND  m_cp_link.clinic_code = '") +
+           ado::sqlQuote(clinicCode) + QStringLiteral("' ") +
+           QStringLiteral(" AND  m_cp_link.retirementday IS NULL ") +
+           QStringLiteral("ORDER BY m_personnel.staff_code");
+}
+
+bool FrmMKarte01_001::FuBolStaffListGet() {
+    std::unique_ptr<ado::Connection> con;
+    std::unique_ptr<ado::Recordset> rs;
+    try {
+        const QString sql = staffListSql(gClinicInfo.clinic_code);
+        if (!MdlCommADODB::PFuBolDBConnect(con))
+            return false;
+        long count = 0;
+        if (!MdlCommADODB::PFuBolExecuteSql(sql, *con, count, 0, rs)) {
+            MdlCommADODB::PFuDbConClose(*con);
+            return false;
+        }
+
+        staffList_.clear();
+        while (!rs->eof()) {
+            StaffLoginInfo s;
+            s.staff_class_code = QStringLiteral("2");
+            s.staff_code = MdlCommInterface::PFuStrNullToStr(rs->field(QStringLiteral("staff_code")));
+            s.staff_name = MdlCommInterface::PFuStrNullToStr(rs->field(QStringLiteral("staff_name")));
+            s.passwd = MdlCommInterface::PFuStrNullToStr(rs->field(QStringLiteral("passwd")));
+            staffList_.push_back(s);
+            rs->moveNext();
+        }
+        for (const StaffLoginInfo& s : staffList_)
+            ui->CboStaffName->addItem(s.staff_name);
+        // Nobody is chosen until the user picks a name.
+        ui->CboStaffName->setCurrentIndex(-1);
+
+        const bool rsClosed = MdlCommADODB::PFuDbRsClose(*rs);
+        const bool conClosed = MdlCommADODB::PFuDbConClose(*con);
+        return rsClosed && conClosed;
+    } catch (...) {
+        PFuDispMessage(QStringLiteral("001"), QStringLiteral("900"), EnMsgDispButton::O, EnMsgDispIcon::E);
+        try {
+            if (rs && rs->isOpen())
+                rs->close();
+        } catch (...) {
+        }
+        try {
+            if (con && con->isOpen())
+                con->close();
+        } catch (...) {
+        }
+        return false;
+    }
+}
+
+bool FrmMKarte01_001::FuBolLoginCheck(QWidget*& focusTarget) {
+    focusTarget = nullptr;
+    try {
+        const int index = ui->CboStaffName->currentIndex();
+        if (index < 0) {
+            PFuDispMessage(QStringLiteral("001"), QStringLiteral("202"), EnMsgDispButton::O,
+                           EnMsgDispIcon::W);
+            focusTarget = ui->CboStaffName;
+            return false;
+        }
+        const QString typed = ui->ImtPassWord->text();
+        if (typed.isEmpty()) {
+            PFuDispMessage(QStringLiteral("001"), QStringLiteral("203"), EnMsgDispButton::O,
+                           EnMsgDispIcon::W);
+            focusTarget = ui->ImtPassWord;
+            return false;
+        }
+        if (static_cast<size_t>(index) >= staffList_.size())
+            throw VbError(9, QStringLiteral("FuBolLoginCheck"), QStringLiteral("Subscript out of range"));
+        const StaffLoginInfo& chosen = staffList_[static_cast<size_t>(index)];
+        // Plain, exact comparison: letter case and blanks count.
+        if (typed != chosen.passwd) {
+            PFuDispMessage(QStringLiteral("001"), QStringLiteral("204"), EnMsgDispButton::O,
+                           EnMsgDispIcon::W);
+            ui->ImtPassWord->setText(QString());
+            focusTarget = ui->ImtPassWord;
+            return false;
+        }
+        ui->ImtPassWord->setText(QString());
+        StaffLoginInfo info;
+        info.staff_class_code = chosen.staff_class_code;
+        info.staff_code = chosen.staff_code;
+        info.staff_name = chosen.staff_name;
+        info.passwd = chosen.passwd;
+        gStaffLoginInfo = info;
+        return true;
+    } catch (const std::exception& e) {
+        PFuDispMessage(QStringLiteral("001"), QStringLiteral("801"), EnMsgDispButton::O, EnMsgDispIcon::E,
+                       QStringLiteral("\r\n") + errorDescription(e));
+        return false;
+    }
+}
+
+void FrmMKarte01_001::CmdLogin_Click() {
+    PSuMousePointer(11, this);
+    QWidget* focusTarget = nullptr;
+    if (FuBolLoginCheck(focusTarget)) {
+        FrmMKarte99_002::unload();
+        FrmMKarte01_002* menu = FrmMKarte01_002::loadNew();
+        menu->show();
+        menu->raise();
+        menu->activateWindow();
+        // Hidden and still disabled until the menu logs out.
+        hide();
+    } else {
+        PSuMousePointer(0, this);
+        if (focusTarget)
+            focusTarget->setFocus();
+    }
+}
+
+void FrmMKarte01_001::CmdKeyboard_Click() {
+    MdlScreenKey::PSuScreenKeyShow();
+}
+
+void FrmMKarte01_001::CmdEnd_Click() {
+    QCoreApplication::processEvents();
+    close();
+    QCoreApplication::processEvents();
+}
+
+void FrmMKarte01_001::closeEvent(QCloseEvent* e) {
+    // Closing the login form, by its end button, Esc or the window manager, ends the program.
+    Form_Unload();
+    e->accept();
+}
+
+void FrmMKarte01_001::Form_Unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    staffList_.clear();
+    unloadOtherForms(this);
+    MdlMain::PSuCommObjRelease();
+    if (gInstance == this)
+        gInstance = nullptr;
+    if (auto& h = quitHandler())
+        h();
+    else
+        QCoreApplication::quit();
+}

@@ -1,0 +1,92 @@
+// Cost of the data layer on the demo database: connecting (key derivation included) and one query.
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+
+#include "platform/ado/Ado.h"
+
+namespace {
+
+const QString kDb = QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.mdb");
+
+// The demo password, unscrambled from the settings file beside the program.
+QByteArray demoPassword() {
+    QFile f(QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.ini"));
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    const QByteArray ini = f.readAll();
+    const qsizetype at = ini.indexOf("\npasswd=");
+    if (at < 0)
+        return QByteArray();
+    const qsizetype start = at + 8;
+    const QByteArray scrambled = QByteArray::fromHex(ini.mid(start, ini.indexOf('\r', start) - start));
+    const QByteArray key("qzt5086");
+    QByteArray out;
+    for (qsizetype i = 0; i < scrambled.size(); ++i)
+        out.append(static_cast<char>(scrambled[i] ^ key[i % key.size()]));
+    return out;
+}
+
+const QString kClinicSql = QStringLiteral(
+    "SELECT clinic_code, IIF(ISNULL(clinic_name),'',clinic_name) AS clinic_name, ent_date_time "
+    "FROM m_clinic WHERE clinic_code = '0001'");
+
+const QString kSearchSql = QStringLiteral(
+    "SELECT m_personal_info.personal_id, m_kh_insurance.name, m_sex_m.sex_name, m_personal_info.birthday, "
+    "m_kh_insurance.address, m_kh_insurance.tel_no FROM m_personal_info ,m_kh_insurance, m_sex_m "
+    "WHERE m_personal_info.personal_id = m_kh_insurance.personal_id "
+    "AND m_personal_info.sex_code = m_sex_m.sex_code "
+    "ORDER BY m_personal_info.personal_id, m_kh_insurance.entry DESC");
+
+void BM_Connect(benchmark::State& state) {
+    const QByteArray key = demoPassword();
+    for (auto _ : state) {
+        ado::Connection con;
+        con.open(kDb, key);
+        con.close();
+    }
+}
+BENCHMARK(BM_Connect)->Unit(benchmark::kMillisecond);
+
+// What every piece of work of the program pays: connect, one small query, close.
+void BM_ConnectAndClinicQuery(benchmark::State& state) {
+    const QByteArray key = demoPassword();
+    for (auto _ : state) {
+        ado::Connection con;
+        con.open(kDb, key);
+        auto rs = con.openRecordset(kClinicSql);
+        benchmark::DoNotOptimize(rs->field(QStringLiteral("clinic_name")).toString());
+        rs->close();
+        con.close();
+    }
+}
+BENCHMARK(BM_ConnectAndClinicQuery)->Unit(benchmark::kMillisecond);
+
+// The query alone on an open connection.
+void BM_ClinicQuery(benchmark::State& state) {
+    ado::Connection con;
+    con.open(kDb, demoPassword());
+    for (auto _ : state) {
+        auto rs = con.openRecordset(kClinicSql);
+        benchmark::DoNotOptimize(rs->recordCount());
+    }
+}
+BENCHMARK(BM_ClinicQuery)->Unit(benchmark::kMicrosecond);
+
+// The largest read of the shell: every patient with every insurance entry, all rows read.
+void BM_PatientSearchAll(benchmark::State& state) {
+    ado::Connection con;
+    con.open(kDb, demoPassword());
+    qint64 rows = 0;
+    for (auto _ : state) {
+        auto rs = con.openRecordset(kSearchSql);
+        rows = rs->recordCount();
+        benchmark::DoNotOptimize(rows);
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_PatientSearchAll)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,326 @@
+#include "platform/ado/Ado.h"
+
+#include <sqlite3.h>
+
+#include <cmath>
+#include <limits>
+
+#include "platform/text/Text.h"
+
+namespace ado {
+namespace {
+
+const QString kSource = QStringLiteral("ado");
+
+// The error numbers of the old data objects, kept so callers can tell the cases apart.
+constexpr long kErrTypeMismatch = 13;
+constexpr long kErrOverflow = 6;
+constexpr long kErrInvalidNull = 94;
+constexpr long kErrNoCurrentRecord = 3021;
+constexpr long kErrItemNotFound = 3265;
+constexpr long kErrObjectClosed = 3704;
+constexpr long kErrObjectOpen = 3705;
+constexpr long kErrExtraCharacters = 3142;
+constexpr long kErrNoStatement = 3129;
+constexpr long kErrReturnsNoRows = 3219;
+
+// How long a statement waits for another workstation's lock before giving up.
+constexpr int kBusyTimeoutMs = 5000;
+
+[[noreturn]] void fail(long number, const QString& description) {
+    throw VbError(number, kSource, description);
+}
+
+[[noreturn]] void failEngine(sqlite3* db, int rc) {
+    const char* msg = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    fail(rc, QString::fromUtf8(msg ? msg : sqlite3_errstr(rc)));
+}
+
+void requireOpen(sqlite3* db) {
+    if (!db)
+        fail(kErrObjectClosed, QStringLiteral("Operation is not allowed when the object is closed."));
+}
+
+// One prepared statement, finalized on every path.
+class Statement {
+public:
+    Statement(sqlite3* db, const QString& sql) : db_(db) {
+        const QByteArray utf8 = rewriteJetSql(sql).toUtf8();
+        const char* tail = nullptr;
+        const int rc = sqlite3_prepare_v2(db, utf8.constData(), static_cast<int>(utf8.size()), &stmt_, &tail);
+        if (rc != SQLITE_OK)
+            failEngine(db, rc);
+        if (!stmt_)
+            fail(kErrNoStatement, QStringLiteral("Invalid SQL statement: the text holds no statement."));
+        // The engine would silently drop a second statement; the program's texts hold exactly one.
+        const qsizetype used = tail ? tail - utf8.constData() : utf8.size();
+        for (qsizetype i = used; i < utf8.size(); ++i) {
+            const char c = utf8.at(i);
+            if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != ';')
+                fail(kErrExtraCharacters, QStringLiteral("Characters found after end of SQL statement."));
+        }
+    }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    // True while a row is available; throws on an engine error.
+    bool step() {
+        const int rc = sqlite3_step(stmt_);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc == SQLITE_DONE)
+            return false;
+        failEngine(db_, rc);
+    }
+    sqlite3_stmt* get() const { return stmt_; }
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+QVariant columnValue(sqlite3_stmt* stmt, int i) {
+    switch (sqlite3_column_type(stmt, i)) {
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qint64>(sqlite3_column_int64(stmt, i)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt, i));
+    case SQLITE_TEXT: {
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+        return QVariant(QString::fromUtf8(p, sqlite3_column_bytes(stmt, i)));
+    }
+    case SQLITE_BLOB: {
+        const auto* p = static_cast<const char*>(sqlite3_column_blob(stmt, i));
+        return QVariant(QByteArray(p, sqlite3_column_bytes(stmt, i)));
+    }
+    default:
+        return QVariant();
+    }
+}
+
+// Jet's IIF(condition, a, b): a Null or zero condition gives b.
+void iifFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const bool isTrue = sqlite3_value_type(argv[0]) != SQLITE_NULL && sqlite3_value_double(argv[0]) != 0.0;
+    sqlite3_result_value(ctx, isTrue ? argv[1] : argv[2]);
+}
+
+// Jet's ISNULL(x): True (-1) or False (0).
+void isNullFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    sqlite3_result_int(ctx, sqlite3_value_type(argv[0]) == SQLITE_NULL ? -1 : 0);
+}
+
+void registerFunctions(sqlite3* db) {
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    int rc = sqlite3_create_function_v2(db, "iif", 3, flags, nullptr, iifFunction, nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_create_function_v2(db, "jet_isnull", 1, flags, nullptr, isNullFunction, nullptr, nullptr,
+                                        nullptr);
+    if (rc != SQLITE_OK)
+        failEngine(db, rc);
+}
+
+} // namespace
+
+// ---- Field ---------------------------------------------------------------------------------
+
+QString Field::toString() const {
+    if (isNull())
+        fail(kErrInvalidNull, QStringLiteral("Invalid use of Null"));
+    if (value_.typeId() == QMetaType::Double)
+        return QString::number(value_.toDouble(), 'g', 15).toUpper();
+    return value_.toString();
+}
+
+double Field::toDouble() const {
+    if (isNull())
+        fail(kErrInvalidNull, QStringLiteral("Invalid use of Null"));
+    switch (value_.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Double:
+        return value_.toDouble();
+    default: {
+        const QString s = text::vbTrim(value_.toString());
+        bool ok = false;
+        const double d = s.toDouble(&ok);
+        if (!ok || !text::vbIsNumeric(s))
+            fail(kErrTypeMismatch, QStringLiteral("Type mismatch"));
+        return d;
+    }
+    }
+}
+
+qint64 Field::toLongLong() const {
+    if (!isNull() && value_.typeId() == QMetaType::LongLong)
+        return value_.toLongLong();
+    // Whole-number conversion rounds halves to the even neighbour, as the program's CLng did.
+    const double d = std::nearbyint(toDouble());
+    if (!(d >= static_cast<double>(std::numeric_limits<qint64>::min()) &&
+          d < static_cast<double>(std::numeric_limits<qint64>::max())))
+        fail(kErrOverflow, QStringLiteral("Overflow"));
+    return static_cast<qint64>(d);
+}
+
+// ---- Recordset -----------------------------------------------------------------------------
+
+void Recordset::close() {
+    if (!open_)
+        fail(kErrObjectClosed, QStringLiteral("Operation is not allowed when the object is closed."));
+    open_ = false;
+    rows_.clear();
+    pos_ = 0;
+}
+
+void Recordset::moveFirst() {
+    if (!open_)
+        fail(kErrObjectClosed, QStringLiteral("Operation is not allowed when the object is closed."));
+    pos_ = 0;
+}
+
+void Recordset::moveNext() {
+    if (!open_)
+        fail(kErrObjectClosed, QStringLiteral("Operation is not allowed when the object is closed."));
+    if (eof())
+        fail(kErrNoCurrentRecord, QStringLiteral("Either BOF or EOF is True, or the current record has been "
+                                                 "deleted. Requested operation requires a current record."));
+    ++pos_;
+}
+
+Field Recordset::field(const QString& name) const {
+    if (!open_)
+        fail(kErrItemNotFound, QStringLiteral("Item cannot be found in the collection corresponding to the "
+                                              "requested name or ordinal."));
+    for (int i = 0; i < names_.size(); ++i) {
+        if (names_.at(i).compare(name, Qt::CaseInsensitive) == 0)
+            return field(i);
+    }
+    fail(kErrItemNotFound, QStringLiteral("Item cannot be found in the collection corresponding to the "
+                                          "requested name or ordinal."));
+}
+
+Field Recordset::field(int index) const {
+    if (!open_ || index < 0 || index >= names_.size())
+        fail(kErrItemNotFound, QStringLiteral("Item cannot be found in the collection corresponding to the "
+                                              "requested name or ordinal."));
+    if (eof() || bof())
+        fail(kErrNoCurrentRecord, QStringLiteral("Either BOF or EOF is True, or the current record has been "
+                                                 "deleted. Requested operation requires a current record."));
+    return Field(names_.at(index), rows_[pos_][static_cast<size_t>(index)]);
+}
+
+// ---- Connection ----------------------------------------------------------------------------
+
+Connection::~Connection() {
+    if (db_)
+        sqlite3_close_v2(db_);
+}
+
+void Connection::openKeyed(const QString& path, const QByteArray& key) {
+    if (db_)
+        fail(kErrObjectOpen, QStringLiteral("Operation is not allowed when the object is open."));
+    sqlite3* db = nullptr;
+    // Read-write without create: a missing database file is an error, never a new empty database.
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString msg = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        sqlite3_close_v2(db);
+        fail(rc, msg);
+    }
+    const int krc = sqlite3_key(db, key.constData(), static_cast<int>(key.size()));
+    if (krc != SQLITE_OK) {
+        const QString msg = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_close_v2(db);
+        fail(krc, msg);
+    }
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    db_ = db;
+}
+
+void Connection::open(const QString& path, const QByteArray& key) {
+    openKeyed(path, key);
+    try {
+        // The key is only checked when the first page is read.
+        Statement probe(db_, QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        while (probe.step()) {
+        }
+        registerFunctions(db_);
+    } catch (...) {
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+        throw;
+    }
+}
+
+void Connection::close() {
+    requireOpen(db_);
+    sqlite3* db = db_;
+    db_ = nullptr;
+    const int rc = sqlite3_close(db);
+    if (rc != SQLITE_OK) {
+        const QString msg = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_close_v2(db);
+        fail(rc, msg);
+    }
+}
+
+std::unique_ptr<Recordset> Connection::openRecordset(const QString& sql) {
+    requireOpen(db_);
+    Statement stmt(db_, sql);
+    const int columns = sqlite3_column_count(stmt.get());
+    if (columns == 0)
+        fail(kErrReturnsNoRows, QStringLiteral("The statement returns no rows; it cannot open a recordset."));
+    auto rs = std::make_unique<Recordset>();
+    for (int i = 0; i < columns; ++i)
+        rs->names_.append(QString::fromUtf8(sqlite3_column_name(stmt.get(), i)));
+    // Every row is read now: the count is exact and no read lock outlives the call.
+    while (stmt.step()) {
+        std::vector<QVariant> row;
+        row.reserve(static_cast<size_t>(columns));
+        for (int i = 0; i < columns; ++i)
+            row.push_back(columnValue(stmt.get(), i));
+        rs->rows_.push_back(std::move(row));
+    }
+    rs->open_ = true;
+    rs->pos_ = 0;
+    return rs;
+}
+
+qint64 Connection::execute(const QString& sql) {
+    requireOpen(db_);
+    Statement stmt(db_, sql);
+    const int before = sqlite3_total_changes(db_);
+    while (stmt.step()) {
+    }
+    // A statement that changed nothing (DDL, an UPDATE matching no row) reports 0, not the
+    // count of the statement before it.
+    return sqlite3_total_changes(db_) == before ? 0 : sqlite3_changes(db_);
+}
+
+void Connection::beginTrans() {
+    requireOpen(db_);
+    // The write lock is taken at once, so a second workstation waits here instead of failing
+    // in the middle of a save.
+    execute(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+void Connection::commitTrans() {
+    requireOpen(db_);
+    execute(QStringLiteral("COMMIT"));
+}
+
+void Connection::rollbackTrans() {
+    requireOpen(db_);
+    execute(QStringLiteral("ROLLBACK"));
+}
+
+bool Connection::inTransaction() const {
+    return db_ && sqlite3_get_autocommit(db_) == 0;
+}
+
+QString sqlQuote(const QString& value) {
+    QString out = value;
+    out.replace(QLatin1Char('\''), QLatin1String("''"));
+    return out;
+}
+
+} // namespace ado

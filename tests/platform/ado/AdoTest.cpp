@@ -1,0 +1,369 @@
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "TestDb.h"
+#include "platform/ado/Ado.h"
+#include "support/TestSupport.h"
+
+using ado::Connection;
+
+namespace {
+
+const QByteArray kKey("s3cret'key;=x");
+
+class AdoTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        dbPath = dir.filePath(QStringLiteral("clinic.mdb"));
+        testdb::create(dbPath, kKey,
+                       "CREATE TABLE m_x (id INTEGER PRIMARY KEY, code TEXT, name TEXT, rate REAL);"
+                       "INSERT INTO m_x VALUES (1, '001', 'alpha', 1.5);"
+                       "INSERT INTO m_x VALUES (2, '002', NULL, 2.5);"
+                       "INSERT INTO m_x VALUES (3, '003', 'gamma', NULL);");
+    }
+
+    long count(Connection& con, const QString& where = QString()) {
+        auto rs = con.openRecordset(QStringLiteral("SELECT id FROM m_x ") + where);
+        return static_cast<long>(rs->recordCount());
+    }
+
+    // Expects fn to throw VbError with the given number; returns its description.
+    template <typename Fn> static QString errorOf(Fn fn, long number = -1) {
+        try {
+            fn();
+        } catch (const VbError& e) {
+            if (number != -1) {
+                EXPECT_EQ(e.number(), number) << e.description().toStdString();
+            }
+            return e.description();
+        }
+        ADD_FAILURE() << "no error";
+        return QString();
+    }
+
+    QTemporaryDir dir;
+    QString dbPath;
+};
+
+} // namespace
+
+// ---- connecting ------------------------------------------------------------------------------
+
+TEST_F(AdoTest, OpenWithTheRightKeyReadsTheData) {
+    Connection con;
+    con.open(dbPath, kKey);
+    EXPECT_TRUE(con.isOpen());
+    EXPECT_EQ(count(con), 3);
+    con.close();
+    EXPECT_FALSE(con.isOpen());
+}
+
+TEST_F(AdoTest, WrongKeyFailsAtOpenAndLeavesTheFileAsItWas) {
+    const QByteArray before = testsupport::readBytes(dbPath);
+    Connection con;
+    const QString desc = errorOf([&] { con.open(dbPath, QByteArray("wrong")); });
+    EXPECT_EQ(desc, QStringLiteral("file is encrypted or is not a database"));
+    EXPECT_FALSE(con.isOpen());
+    EXPECT_EQ(testsupport::readBytes(dbPath), before);
+    // The same object can then open with the right key.
+    con.open(dbPath, kKey);
+    EXPECT_EQ(count(con), 3);
+}
+
+TEST_F(AdoTest, MissingFileFailsAndIsNeverCreated) {
+    const QString missing = dir.filePath(QStringLiteral("nothere.mdb"));
+    Connection con;
+    const QString desc = errorOf([&] { con.open(missing, kKey); });
+    EXPECT_FALSE(desc.isEmpty());
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_FALSE(QFile::exists(missing + QStringLiteral("-journal")));
+}
+
+TEST_F(AdoTest, KeyWithNulAndHighBytesIsUsedWhole) {
+    const QByteArray key("\x00pw\x83\x65", 5);
+    const QString path = dir.filePath(QStringLiteral("nul.mdb"));
+    testdb::create(path, key, "CREATE TABLE t (a INTEGER); INSERT INTO t VALUES (7);");
+    Connection con;
+    errorOf([&] { con.open(path, QByteArray("\x00pw", 3)); });
+    con.open(path, key);
+    EXPECT_EQ(con.openRecordset(QStringLiteral("SELECT a FROM t"))->field(0).toLongLong(), 7);
+}
+
+TEST_F(AdoTest, OpenTwiceAndCloseTwiceAreErrors) {
+    Connection con;
+    errorOf([&] { con.close(); }, 3704);
+    con.open(dbPath, kKey);
+    errorOf([&] { con.open(dbPath, kKey); }, 3705);
+    con.close();
+    errorOf([&] { con.close(); }, 3704);
+    errorOf([&] { con.execute(QStringLiteral("DELETE FROM m_x")); }, 3704);
+}
+
+// ---- recordsets ------------------------------------------------------------------------------
+
+TEST_F(AdoTest, RecordsetHoldsEveryRowAndReadsFieldsByNameOrPosition) {
+    Connection con;
+    con.open(dbPath, kKey);
+    auto rs =
+        con.openRecordset(QStringLiteral("SELECT m_x.id, code, name AS Label, rate FROM m_x ORDER BY id"));
+    ASSERT_TRUE(rs->isOpen());
+    EXPECT_EQ(rs->recordCount(), 3);
+    EXPECT_EQ(rs->fieldNames(), (QStringList{"id", "code", "Label", "rate"}));
+    EXPECT_FALSE(rs->eof());
+    EXPECT_FALSE(rs->bof());
+    // Names without case; a table prefix does not become part of the name.
+    EXPECT_EQ(rs->field(QStringLiteral("ID")).toLongLong(), 1);
+    EXPECT_EQ(rs->field(QStringLiteral("label")).toString(), QStringLiteral("alpha"));
+    EXPECT_EQ((*rs)[QStringLiteral("CODE")].toString(), QStringLiteral("001"));
+    EXPECT_DOUBLE_EQ(rs->field(3).toDouble(), 1.5);
+    rs->moveNext();
+    EXPECT_TRUE(rs->field(QStringLiteral("label")).isNull());
+    rs->moveNext();
+    EXPECT_TRUE(rs->field(QStringLiteral("rate")).isNull());
+    rs->moveNext();
+    EXPECT_TRUE(rs->eof());
+    errorOf([&] { rs->moveNext(); }, 3021);
+    rs->moveFirst();
+    EXPECT_EQ(rs->field(0).toLongLong(), 1);
+    rs->close();
+    EXPECT_FALSE(rs->isOpen());
+    errorOf([&] { rs->close(); }, 3704);
+}
+
+TEST_F(AdoTest, EmptyResultIsAtItsEndAndFieldAccessRaises) {
+    Connection con;
+    con.open(dbPath, kKey);
+    auto rs = con.openRecordset(QStringLiteral("SELECT id, code FROM m_x WHERE id > 99"));
+    EXPECT_EQ(rs->recordCount(), 0);
+    EXPECT_TRUE(rs->eof());
+    EXPECT_EQ(rs->fieldCount(), 2);
+    errorOf([&] { rs->field(QStringLiteral("code")); }, 3021);
+    errorOf([&] { rs->field(0); }, 3021);
+}
+
+TEST_F(AdoTest, UnknownFieldNameOrPositionRaises) {
+    Connection con;
+    con.open(dbPath, kKey);
+    auto rs = con.openRecordset(QStringLiteral("SELECT id FROM m_x"));
+    errorOf([&] { rs->field(QStringLiteral("nope")); }, 3265);
+    errorOf([&] { rs->field(1); }, 3265);
+    errorOf([&] { rs->field(-1); }, 3265);
+}
+
+TEST_F(AdoTest, NullIsDistinctFromEmptyAndCannotBeReadAsTextOrNumber) {
+    Connection con;
+    con.open(dbPath, kKey);
+    auto rs = con.openRecordset(QStringLiteral("SELECT name, '' AS empty, rate FROM m_x WHERE id = 2"));
+    const ado::Field name = rs->field(QStringLiteral("name"));
+    EXPECT_TRUE(name.isNull());
+    EXPECT_FALSE(rs->field(QStringLiteral("empty")).isNull());
+    EXPECT_EQ(rs->field(QStringLiteral("empty")).toString(), QString());
+    EXPECT_EQ(errorOf([&] { name.toString(); }, 94), QStringLiteral("Invalid use of Null"));
+    errorOf([&] { name.toDouble(); }, 94);
+    errorOf([&] { name.toLongLong(); }, 94);
+}
+
+TEST_F(AdoTest, FieldConversionsFollowTheProgramsRules) {
+    Connection con;
+    con.open(dbPath, kKey);
+    auto rs = con.openRecordset(QStringLiteral(
+        "SELECT 2.5 AS half, 3.5 AS half2, ' 12 ' AS padded, 'abc' AS word, 3.0 AS whole, 0.1 + 0.2 AS sum"));
+    // Whole numbers round halves to the even neighbour.
+    EXPECT_EQ(rs->field(QStringLiteral("half")).toLongLong(), 2);
+    EXPECT_EQ(rs->field(QStringLiteral("half2")).toLongLong(), 4);
+    EXPECT_DOUBLE_EQ(rs->field(QStringLiteral("padded")).toDouble(), 12.0);
+    errorOf([&] { rs->field(QStringLiteral("word")).toDouble(); }, 13);
+    EXPECT_EQ(rs->field(QStringLiteral("whole")).toString(), QStringLiteral("3"));
+    EXPECT_EQ(rs->field(QStringLiteral("sum")).toString(), QStringLiteral("0.3"));
+}
+
+TEST_F(AdoTest, RecordsetHoldsNoReadLockOnceOpen) {
+    Connection reader;
+    reader.open(dbPath, kKey);
+    auto rs = reader.openRecordset(QStringLiteral("SELECT id FROM m_x"));
+    // Another connection can write at once while the recordset is still in use.
+    Connection writer;
+    writer.open(dbPath, kKey);
+    writer.beginTrans();
+    EXPECT_EQ(writer.execute(QStringLiteral("DELETE FROM m_x WHERE id = 3")), 1);
+    writer.commitTrans();
+    EXPECT_EQ(rs->recordCount(), 3);
+    EXPECT_EQ(count(reader), 2);
+}
+
+TEST_F(AdoTest, StatementThatReturnsNoRowsDoesNotOpenARecordsetAndDoesNotRun) {
+    Connection con;
+    con.open(dbPath, kKey);
+    errorOf([&] { con.openRecordset(QStringLiteral("DELETE FROM m_x")); });
+    EXPECT_EQ(count(con), 3);
+}
+
+// ---- commands --------------------------------------------------------------------------------
+
+TEST_F(AdoTest, ExecuteReportsRowsAffected) {
+    Connection con;
+    con.open(dbPath, kKey);
+    EXPECT_EQ(con.execute(QStringLiteral("UPDATE m_x SET code = 'z' WHERE id >= 2")), 2);
+    EXPECT_EQ(con.execute(QStringLiteral("UPDATE m_x SET code = 'z' WHERE id = 99")), 0);
+    EXPECT_EQ(con.execute(QStringLiteral("INSERT INTO m_x (id, code) VALUES (4, 'd');")), 1);
+    // A statement that changes nothing reports 0, not the count of the statement before it.
+    EXPECT_EQ(con.execute(QStringLiteral("CREATE TABLE m_y (a INTEGER)")), 0);
+    EXPECT_EQ(con.execute(QStringLiteral("DELETE FROM m_x")), 4);
+}
+
+TEST_F(AdoTest, OnlyOneStatementPerText) {
+    Connection con;
+    con.open(dbPath, kKey);
+    const QString desc =
+        errorOf([&] { con.execute(QStringLiteral("UPDATE m_x SET code = 'q'; DELETE FROM m_x")); }, 3142);
+    EXPECT_EQ(desc, QStringLiteral("Characters found after end of SQL statement."));
+    // Nothing of the text ran.
+    EXPECT_EQ(count(con, QStringLiteral("WHERE code = 'q'")), 0);
+    EXPECT_EQ(count(con), 3);
+    errorOf([&] { con.openRecordset(QStringLiteral("SELECT id FROM m_x; SELECT 1")); }, 3142);
+    // Blanks, line breaks and semicolons after the statement are fine.
+    EXPECT_EQ(con.execute(QStringLiteral("UPDATE m_x SET code = 'q' WHERE id = 1 ; ;\r\n ")), 1);
+    // A text with no statement at all is an error.
+    errorOf([&] { con.execute(QStringLiteral("  ;  ")); });
+}
+
+TEST_F(AdoTest, SyntaxErrorCarriesTheEnginesText) {
+    Connection con;
+    con.open(dbPath, kKey);
+    const QString desc = errorOf([&] { con.openRecordset(QStringLiteral("SELEC id FROM m_x")); });
+    EXPECT_TRUE(desc.contains(QStringLiteral("syntax error"))) << desc.toStdString();
+}
+
+// ---- the program's Jet calls -----------------------------------------------------------------
+
+TEST(JetSql, IsNullCallIsRewrittenOutsideQuotedText) {
+    using ado::rewriteJetSql;
+    EXPECT_EQ(rewriteJetSql(QStringLiteral("SELECT IIF(ISNULL(a),'',a) AS a FROM t")),
+              QStringLiteral("SELECT IIF(JET_ISNULL(a),'',a) AS a FROM t"));
+    EXPECT_EQ(rewriteJetSql(QStringLiteral("select isnull (a), IsNull\t(b)")),
+              QStringLiteral("select JET_ISNULL(a), JET_ISNULL(b)"));
+    // Inside literals and quoted names it stays, doubled quotes included.
+    EXPECT_EQ(rewriteJetSql(QStringLiteral("SELECT 'ISNULL(x)', 'it''s ISNULL(' FROM t")),
+              QStringLiteral("SELECT 'ISNULL(x)', 'it''s ISNULL(' FROM t"));
+    EXPECT_EQ(rewriteJetSql(QStringLiteral("SELECT \"ISNULL(\", [ISNULL(] FROM t")),
+              QStringLiteral("SELECT \"ISNULL(\", [ISNULL(] FROM t"));
+    // The engine's postfix form and longer names are left alone.
+    EXPECT_EQ(rewriteJetSql(QStringLiteral("WHERE a ISNULL AND b")), QStringLiteral("WHERE a ISNULL AND b"));
+    EXPECT_EQ(rewriteJetSql(QStringLiteral("SELECT myisnull(a), isnull_x(b)")),
+              QStringLiteral("SELECT myisnull(a), isnull_x(b)"));
+    // After a literal the call is found again.
+    EXPECT_EQ(rewriteJetSql(QStringLiteral("SELECT 'a', ISNULL(b)")),
+              QStringLiteral("SELECT 'a', JET_ISNULL(b)"));
+}
+
+TEST_F(AdoTest, IifAndIsNullWorkAsTheProgramUsesThem) {
+    Connection con;
+    con.open(dbPath, kKey);
+    auto rs = con.openRecordset(QStringLiteral(
+        "SELECT id, IIF(ISNULL(name),'',name) AS name, ISNULL(rate) AS norate FROM m_x ORDER BY id"));
+    EXPECT_EQ(rs->field(QStringLiteral("name")).toString(), QStringLiteral("alpha"));
+    EXPECT_EQ(rs->field(QStringLiteral("norate")).toLongLong(), 0);
+    rs->moveNext();
+    EXPECT_FALSE(rs->field(QStringLiteral("name")).isNull());
+    EXPECT_EQ(rs->field(QStringLiteral("name")).toString(), QString());
+    rs->moveNext();
+    EXPECT_EQ(rs->field(QStringLiteral("norate")).toLongLong(), -1);
+
+    auto iif = con.openRecordset(
+        QStringLiteral("SELECT iif(NULL, 'a', 'b') AS n, IIF(0, 'a', 'b') AS z, IIF(-1, 'a', 'b') AS t, "
+                       "IIF(2 > 1, 'a', NULL) AS c, 'ISNULL(' AS lit"));
+    EXPECT_EQ(iif->field(QStringLiteral("n")).toString(), QStringLiteral("b"));
+    EXPECT_EQ(iif->field(QStringLiteral("z")).toString(), QStringLiteral("b"));
+    EXPECT_EQ(iif->field(QStringLiteral("t")).toString(), QStringLiteral("a"));
+    EXPECT_EQ(iif->field(QStringLiteral("c")).toString(), QStringLiteral("a"));
+    EXPECT_EQ(iif->field(QStringLiteral("lit")).toString(), QStringLiteral("ISNULL("));
+    // The postfix test of the engine still works.
+    EXPECT_EQ(count(con, QStringLiteral("WHERE name ISNULL")), 1);
+}
+
+TEST(SqlQuote, DoublesEverySingleQuote) {
+    EXPECT_EQ(ado::sqlQuote(QStringLiteral("O'Brien")), QStringLiteral("O''Brien"));
+    EXPECT_EQ(ado::sqlQuote(QStringLiteral("''")), QStringLiteral("''''"));
+    EXPECT_EQ(ado::sqlQuote(QStringLiteral("0001")), QStringLiteral("0001"));
+    EXPECT_EQ(ado::sqlQuote(QString()), QString());
+}
+
+TEST_F(AdoTest, QuotedValueCannotChangeTheStatement) {
+    Connection con;
+    con.open(dbPath, kKey);
+    const QString typed = QStringLiteral("x' OR '1'='1");
+    auto rs = con.openRecordset(QStringLiteral("SELECT id FROM m_x WHERE code = '") + ado::sqlQuote(typed) +
+                                QStringLiteral("'"));
+    EXPECT_EQ(rs->recordCount(), 0);
+    con.execute(QStringLiteral("UPDATE m_x SET name = '") + ado::sqlQuote(QStringLiteral("it's")) +
+                QStringLiteral("' WHERE id = 1"));
+    EXPECT_EQ(con.openRecordset(QStringLiteral("SELECT name FROM m_x WHERE id = 1"))->field(0).toString(),
+              QStringLiteral("it's"));
+}
+
+// ---- transactions ----------------------------------------------------------------------------
+
+TEST_F(AdoTest, RollbackUndoesAndCommitKeeps) {
+    Connection con;
+    con.open(dbPath, kKey);
+    EXPECT_FALSE(con.inTransaction());
+    con.beginTrans();
+    EXPECT_TRUE(con.inTransaction());
+    con.execute(QStringLiteral("INSERT INTO m_x (id, code) VALUES (10, 'r')"));
+    EXPECT_EQ(count(con), 4); // the transaction sees its own change
+    con.rollbackTrans();
+    EXPECT_FALSE(con.inTransaction());
+    EXPECT_EQ(count(con), 3);
+
+    con.beginTrans();
+    con.execute(QStringLiteral("INSERT INTO m_x (id, code) VALUES (11, 'c')"));
+    con.commitTrans();
+    con.close();
+    Connection again;
+    again.open(dbPath, kKey);
+    EXPECT_EQ(count(again), 4);
+}
+
+TEST_F(AdoTest, TransactionCallsOutOfOrderAreErrors) {
+    Connection con;
+    con.open(dbPath, kKey);
+    EXPECT_TRUE(errorOf([&] { con.rollbackTrans(); }).contains(QStringLiteral("no transaction")));
+    EXPECT_TRUE(errorOf([&] { con.commitTrans(); }).contains(QStringLiteral("no transaction")));
+    con.beginTrans();
+    errorOf([&] { con.beginTrans(); });
+    EXPECT_TRUE(con.inTransaction());
+    con.rollbackTrans();
+}
+
+TEST_F(AdoTest, ClosingWithAnOpenTransactionDiscardsIt) {
+    Connection con;
+    con.open(dbPath, kKey);
+    con.beginTrans();
+    con.execute(QStringLiteral("DELETE FROM m_x"));
+    con.close();
+    Connection again;
+    again.open(dbPath, kKey);
+    EXPECT_EQ(count(again), 3);
+}
+
+TEST_F(AdoTest, DiskFullInsideATransactionEndsTheTransaction) {
+    Connection con;
+    con.open(dbPath, kKey);
+    const long pages =
+        static_cast<long>(con.openRecordset(QStringLiteral("PRAGMA page_count"))->field(0).toLongLong());
+    con.execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 1));
+    con.beginTrans();
+    con.execute(QStringLiteral("INSERT INTO m_x (id, code) VALUES (20, 'small')"));
+    const QString desc = errorOf([&] {
+        for (int i = 0; i < 50; ++i)
+            con.execute(
+                QStringLiteral("INSERT INTO m_x (id, code) VALUES (%1, hex(randomblob(3000)))").arg(100 + i));
+    });
+    EXPECT_EQ(desc, QStringLiteral("database or disk is full"));
+    // The engine rolled the whole transaction back by itself.
+    EXPECT_FALSE(con.inTransaction());
+    EXPECT_EQ(count(con), 3);
+    EXPECT_TRUE(errorOf([&] { con.rollbackTrans(); }).contains(QStringLiteral("no transaction")));
+}
