@@ -1,30 +1,19 @@
 // Cost of the data layer on the demo database: connecting (key derivation included) and one query.
 #include <benchmark/benchmark.h>
 
-#include <QFile>
-
+#include "app/shell/MdlMain.h"
 #include "platform/ado/Ado.h"
+#include "platform/profile/Profile.h"
 
 namespace {
 
 const QString kDb = QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.mdb");
 
-// The demo password, unscrambled from the settings file beside the program.
+// The demo password: the settings file beside the program, decoded the program's way.
 QByteArray demoPassword() {
-    QFile f(QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.ini"));
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    const QByteArray ini = f.readAll();
-    const qsizetype at = ini.indexOf("\npasswd=");
-    if (at < 0)
-        return QByteArray();
-    const qsizetype start = at + 8;
-    const QByteArray scrambled = QByteArray::fromHex(ini.mid(start, ini.indexOf('\r', start) - start));
-    const QByteArray key("qzt5086");
-    QByteArray out;
-    for (qsizetype i = 0; i < scrambled.size(); ++i)
-        out.append(static_cast<char>(scrambled[i] ^ key[i % key.size()]));
-    return out;
+    return MdlMain::FuStrPassDecode(profile::readString(QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.ini"),
+                                                        QStringLiteral("CLIENT"), QStringLiteral("passwd"),
+                                                        QString()));
 }
 
 const QString kClinicSql = QStringLiteral(

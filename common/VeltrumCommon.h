@@ -1,25 +1,29 @@
-// Shared pieces of the common-services classes: their plain error boxes and whole-number reading.
+// Shared pieces of the common-services classes: their plain error boxes and property setters.
 #pragma once
 #include <QString>
-#include <cstdint>
+#include <exception>
+
+#include "platform/error/VbError.h"
 
 namespace veltrum {
 
 // The library's title: the caption of its own plain boxes.
 inline const QString kTitle = QStringLiteral("Veltrum");
 
-// Descriptions of the run-time errors the classes report.
-inline const QString kTypeMismatch = QStringLiteral("型が一致しません。");
-inline const QString kOverflow = QStringLiteral("オーバーフローしました。");
-inline const QString kInputPastEnd = QStringLiteral("ファイルにこれ以上データがありません。");
-
 // The plain box of a failing property setter: label, CR LF, "Err.Source -> " source, CR LF,
 // description; OK only, no icon, caption Veltrum.
 void showPropertyError(const QString& label, const QString& source, const QString& description);
 
-// A text read as a 32-bit whole number the way the program's runtime converts text to a Long:
-// blanks around it ignored, a fraction rounded half to even. Throws VbError (type mismatch) for
-// a text that is not a number and VbError (overflow) for one outside the 32-bit range.
-int32_t toLong(const QString& text, const QString& source);
+// Runs the work of a property setter. A failure shows the property's plain box (with the source
+// of a run-time error, else source) and leaves the rest of the property as it was.
+template <typename Set> void setProperty(const QString& label, const QString& source, Set set) {
+    try {
+        set();
+    } catch (const VbError& e) {
+        showPropertyError(label, e.source(), e.description());
+    } catch (const std::exception& e) {
+        showPropertyError(label, source, errorDescription(e));
+    }
+}
 
 } // namespace veltrum

@@ -1,19 +1,12 @@
 #include "common/clsIniFile.h"
 
-#include <exception>
-
 #include "common/VeltrumCommon.h"
-#include "platform/error/VbError.h"
 #include "platform/profile/Profile.h"
 
 void clsIniFile::PoSetIniFilePath(const QString& path) {
-    try {
-        path_ = path;
-    } catch (const std::exception& e) {
-        // The label has no "Po": it has always read this way.
-        veltrum::showPropertyError(QStringLiteral("SetIniFilePathプロパティでのエラー"),
-                                   QStringLiteral("Veltrum.clsIniFile"), errorDescription(e));
-    }
+    // The label has no "Po": it has always read this way.
+    veltrum::setProperty(QStringLiteral("SetIniFilePathプロパティでのエラー"),
+                         QStringLiteral("Veltrum.clsIniFile"), [&] { path_ = path; });
 }
 
 QString clsIniFile::PFuStrReadIniFile(const QString& section, const QString& key, const QString& def) {

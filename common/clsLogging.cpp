@@ -77,7 +77,7 @@ bool putLine(int fd, bool existed, int32_t maxRecord, const QString& proc, const
     if (existed && got > 0) {
         const QString headText = text::fromCp932(QByteArray(head, std::min(got, kTextBytes)));
         try {
-            n = veltrum::toLong(headText, kSource);
+            n = text::vbCLng(headText, kSource);
         } catch (const VbError&) {
             return false; // a damaged header: the file is left as it is
         }
@@ -103,25 +103,15 @@ bool putLine(int fd, bool existed, int32_t maxRecord, const QString& proc, const
 } // namespace
 
 void clsLogging::PoSetLogMaxWrite(const QString& value) {
-    try {
+    veltrum::setProperty(QStringLiteral("PoSetLogMaxWriteプロパティでのエラー"), kSource, [&] {
         const QString t = text::vbTrim(value).isEmpty() ? QStringLiteral("1000") : value;
-        maxRecord_ = veltrum::toLong(t, kSource);
-    } catch (const VbError& e) {
-        veltrum::showPropertyError(QStringLiteral("PoSetLogMaxWriteプロパティでのエラー"), e.source(),
-                                   e.description());
-    } catch (const std::exception& e) {
-        veltrum::showPropertyError(QStringLiteral("PoSetLogMaxWriteプロパティでのエラー"), kSource,
-                                   errorDescription(e));
-    }
+        maxRecord_ = text::vbCLng(t, kSource);
+    });
 }
 
 void clsLogging::PoSetLogFilePath(const QString& path) {
-    try {
-        path_ = path;
-    } catch (const std::exception& e) {
-        veltrum::showPropertyError(QStringLiteral("PoSetLogFilePathプロパティでのエラー"), kSource,
-                                   errorDescription(e));
-    }
+    veltrum::setProperty(QStringLiteral("PoSetLogFilePathプロパティでのエラー"), kSource,
+                         [&] { path_ = path; });
 }
 
 bool clsLogging::PFuBolPutLog(const QString& StrFunction, const QString& StrLogMsg) {

@@ -26,7 +26,7 @@ public:
 
     QString next() {
         if (atEnd())
-            throw VbError(62, kSource, veltrum::kInputPastEnd);
+            throw VbError::of(62, kSource);
         while (p_ < s_.size() && s_[p_] == u' ')
             ++p_;
         QString item;
@@ -145,12 +145,7 @@ Found findMessage(const QString& fileText, const QString& workId, const QString&
 } // namespace
 
 void clsMessage::PoSetDirPath(const QString& path) {
-    try {
-        path_ = path;
-    } catch (const std::exception& e) {
-        veltrum::showPropertyError(QStringLiteral("PoSetDirPathプロパティでのエラー"), kSource,
-                                   errorDescription(e));
-    }
+    veltrum::setProperty(QStringLiteral("PoSetDirPathプロパティでのエラー"), kSource, [&] { path_ = path; });
 }
 
 int clsMessage::PFuDispMessage(const QString& StrWorkID, const QString& StrMsgID, EnMsgDispButton VbMsgButton,
@@ -166,10 +161,10 @@ int clsMessage::PFuDispMessage(const QString& StrWorkID, const QString& StrMsgID
         {
             QFile f(path_);
             if (!f.open(QIODevice::ReadOnly))
-                throw VbError(75, kSource, QStringLiteral("ファイルを開けません。"));
+                throw VbError::of(75, kSource, path_);
             bytes = f.readAll();
             if (f.error() != QFileDevice::NoError)
-                throw VbError(57, kSource, QStringLiteral("ファイルを読み込めません。"));
+                throw VbError::of(57, kSource, path_);
         } // closed here, before any box is shown
 
         const Found found = findMessage(text::fromCp932(bytes), StrWorkID, StrMsgID);
@@ -186,10 +181,10 @@ int clsMessage::PFuDispMessage(const QString& StrWorkID, const QString& StrMsgID
 
         int64_t icon = static_cast<int>(VbMsgIcon);
         if (VbMsgIcon == EnMsgDispIcon::Manual)
-            icon = iconByNumber(veltrum::toLong(StrMsgID, kSource));
+            icon = iconByNumber(text::vbCLng(StrMsgID, kSource));
         const int64_t style = static_cast<int64_t>(static_cast<int>(VbMsgButton)) + icon;
         if (style > std::numeric_limits<int32_t>::max() || style < std::numeric_limits<int32_t>::min())
-            throw VbError(6, kSource, veltrum::kOverflow);
+            throw VbError::of(6, kSource);
 
         const QString caption = text::vbTrim(StrTitle).isEmpty() ? found.title : StrTitle;
         return msgbox::msgBoxA(owner, msg, caption, static_cast<int>(style));

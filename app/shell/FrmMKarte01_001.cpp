@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "app/shell/FormSupport.h"
 #include "app/shell/FrmMKarte01_002.h"
 #include "app/shell/FrmMKarte99_002.h"
 #include "app/shell/MdlCommADODB.h"
@@ -46,10 +47,8 @@ void unloadOtherForms(QWidget* self) {
 } // namespace
 
 FrmMKarte01_001::FrmMKarte01_001(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      ui(std::make_unique<Ui::FrmMKarte01_001>()) {
-    ui->setupUi(this);
-    setAttribute(Qt::WA_DeleteOnClose);
+    : QWidget(parent, forms::kWindowFlags), ui(std::make_unique<Ui::FrmMKarte01_001>()) {
+    forms::setUp(*ui, this);
     connect(ui->CmdLogin, &QPushButton::clicked, this, &FrmMKarte01_001::CmdLogin_Click);
     connect(ui->CmdKeyboard, &QPushButton::clicked, this, &FrmMKarte01_001::CmdKeyboard_Click);
     connect(ui->CmdEnd, &QPushButton::clicked, this, &FrmMKarte01_001::CmdEnd_Click);
@@ -63,9 +62,7 @@ FrmMKarte01_001* FrmMKarte01_001::loaded() {
 }
 
 FrmMKarte01_001* FrmMKarte01_001::load() {
-    if (!gInstance)
-        gInstance = new FrmMKarte01_001();
-    return gInstance.data();
+    return forms::loadOnce(gInstance);
 }
 
 void FrmMKarte01_001::setQuitHandler(std::function<void()> handler) {
@@ -162,16 +159,7 @@ bool FrmMKarte01_001::FuBolStaffListGet() {
         return rsClosed && conClosed;
     } catch (...) {
         PFuDispMessage(QStringLiteral("001"), QStringLiteral("900"), EnMsgDispButton::O, EnMsgDispIcon::E);
-        try {
-            if (rs && rs->isOpen())
-                rs->close();
-        } catch (...) {
-        }
-        try {
-            if (con && con->isOpen())
-                con->close();
-        } catch (...) {
-        }
+        MdlCommADODB::PSuDbCloseQuietly(rs, con);
         return false;
     }
 }
@@ -194,7 +182,7 @@ bool FrmMKarte01_001::FuBolLoginCheck(QWidget*& focusTarget) {
             return false;
         }
         if (static_cast<size_t>(index) >= staffList_.size())
-            throw VbError(9, QStringLiteral("FuBolLoginCheck"), QStringLiteral("Subscript out of range"));
+            throw VbError::of(9, QStringLiteral("FuBolLoginCheck"));
         const StaffLoginInfo& chosen = staffList_[static_cast<size_t>(index)];
         // Plain, exact comparison: letter case and blanks count.
         if (typed != chosen.passwd) {

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 
+#include "app/shell/FormSupport.h"
 #include "app/shell/FrmMKarte01_001.h"
 #include "app/shell/MdlCommInterface.h"
 #include "app/shell/ShellGlobals.h"
@@ -21,10 +22,8 @@ FrmMKarte01_002::RecordServices& recordServices() {
 } // namespace
 
 FrmMKarte01_002::FrmMKarte01_002(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      ui(std::make_unique<Ui::FrmMKarte01_002>()) {
-    ui->setupUi(this);
-    setAttribute(Qt::WA_DeleteOnClose);
+    : QWidget(parent, forms::kWindowFlags), ui(std::make_unique<Ui::FrmMKarte01_002>()) {
+    forms::setUp(*ui, this);
     cmdKarte_ = {nullptr, ui->CmdKarte_1, ui->CmdKarte_2};
     cmdMainte_ = {nullptr, ui->CmdMainte_1, ui->CmdMainte_2, ui->CmdMainte_3, ui->CmdMainte_4};
     for (int i = 1; i <= 2; ++i)

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 
+#include "app/shell/FormSupport.h"
 #include "app/shell/MdlCommInterface.h"
 #include "ui_FrmMKarte99_002.h"
 
@@ -15,10 +16,8 @@ std::function<void(long)>& recorder() {
 } // namespace
 
 FrmMKarte99_002::FrmMKarte99_002(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      ui(std::make_unique<Ui::FrmMKarte99_002>()) {
-    ui->setupUi(this);
-    setAttribute(Qt::WA_DeleteOnClose);
+    : QWidget(parent, forms::kWindowFlags), ui(std::make_unique<Ui::FrmMKarte99_002>()) {
+    forms::setUp(*ui, this);
     // The caption is this window's own literal: it is not prefixed like the other screens.
     MdlCommInterface::PSuFormCenter(this);
     // The whole screen shows the hourglass while the window is loaded.
@@ -68,9 +67,7 @@ FrmMKarte99_002* FrmMKarte99_002::loaded() {
 }
 
 FrmMKarte99_002* FrmMKarte99_002::load() {
-    if (!gInstance)
-        gInstance = new FrmMKarte99_002();
-    return gInstance.data();
+    return forms::loadOnce(gInstance);
 }
 
 void FrmMKarte99_002::unload() {

@@ -28,16 +28,21 @@ bool isSelect(const QString& sql) {
     return text::vbLeft(text::vbTrim(sql), 6).compare(QLatin1String("SELECT"), Qt::CaseInsensitive) == 0;
 }
 
-// Runs op; on failure shows 000/number and writes "text?description" under proc.
+enum class LogDescription { Appended, Left };
+
+// Runs op; on failure shows 000/number with the description and writes logText under proc, with
+// "?description" after it unless left out.
 template <typename Op>
-bool guarded(const QString& proc, const QString& number, const QString& logText, Op op) {
+bool guarded(const QString& proc, const QString& number, const QString& logText, Op op,
+             LogDescription withDescription = LogDescription::Appended) {
     try {
         op();
         return true;
     } catch (const std::exception& e) {
         const QString desc = errorDescription(e);
         showError(number, desc);
-        PFuBolPutLog(proc, logText + QLatin1Char('?') + desc);
+        PFuBolPutLog(proc, withDescription == LogDescription::Appended ? logText + QLatin1Char('?') + desc
+                                                                       : logText);
         return false;
     }
 }
@@ -110,25 +115,30 @@ bool PFuBolDbRollback(ado::Connection& con) {
 }
 
 bool PFuDbRsClose(ado::Recordset& rs) {
-    try {
-        rs.close();
-        return true;
-    } catch (const std::exception& e) {
-        showError(QStringLiteral("806"), errorDescription(e));
-        PFuBolPutLog(QStringLiteral("PFuDbRsClose"), QStringLiteral("レコードセットのクローズ失敗"));
-        return false;
-    }
+    return guarded(
+        QStringLiteral("PFuDbRsClose"), QStringLiteral("806"), QStringLiteral("レコードセットのクローズ失敗"),
+        [&] { rs.close(); }, LogDescription::Left);
 }
 
 bool PFuDbConClose(ado::Connection& con) {
+    return guarded(
+        QStringLiteral("PFuDbConClose"), QStringLiteral("807"), QStringLiteral("コネクションのクローズ失敗"),
+        [&] { con.close(); }, LogDescription::Left);
+}
+
+void PSuDbCloseQuietly(std::unique_ptr<ado::Recordset>& rs, std::unique_ptr<ado::Connection>& con) {
     try {
-        con.close();
-        return true;
-    } catch (const std::exception& e) {
-        showError(QStringLiteral("807"), errorDescription(e));
-        PFuBolPutLog(QStringLiteral("PFuDbConClose"), QStringLiteral("コネクションのクローズ失敗"));
-        return false;
+        if (rs && rs->isOpen())
+            rs->close();
+    } catch (...) {
     }
+    try {
+        if (con && con->isOpen())
+            con->close();
+    } catch (...) {
+    }
+    rs.reset();
+    con.reset();
 }
 
 } // namespace MdlCommADODB

@@ -20,6 +20,9 @@ bool PFuBolDbCommitTrans(ado::Connection& con);
 bool PFuBolDbRollback(ado::Connection& con);
 bool PFuDbRsClose(ado::Recordset& rs);
 bool PFuDbConClose(ado::Connection& con);
+// Closes whatever of the two is still open, ignoring every error, and lets both go: the error
+// exit of a read, where the failure has been reported already.
+void PSuDbCloseQuietly(std::unique_ptr<ado::Recordset>& rs, std::unique_ptr<ado::Connection>& con);
 
 // The connection text as the program forms it (ConString;Data Source=...;...Password=...).
 // Kept for the record only: it is never logged or shown.

@@ -10,7 +10,6 @@
 #include <QWidget>
 
 #include <cerrno>
-#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
@@ -29,7 +28,7 @@ namespace {
 const QString kSource = QStringLiteral("MdlCommInterface");
 
 VbError typeMismatch() {
-    return VbError(13, kSource, QStringLiteral("Type mismatch"));
+    return VbError::of(13, kSource);
 }
 
 // Paths from the settings file or the database may use "\" as well as "/".
@@ -109,16 +108,6 @@ QDate dateOf(const QVariant& value) {
     return d;
 }
 
-// A whole number from text (CLng): numeric text rounded half to even; Type mismatch or Overflow otherwise.
-long long wholeNumber(const QString& s) {
-    if (!text::vbIsNumeric(s))
-        throw typeMismatch();
-    const double v = std::nearbyint(text::vbTrim(s).toDouble());
-    if (!(v >= -2147483648.0 && v <= 2147483647.0))
-        throw VbError(6, kSource, QStringLiteral("Overflow"));
-    return static_cast<long long>(v);
-}
-
 // "yyyymmdd" of a date text; Type mismatch when it is not a date.
 QString yyyymmdd(const QString& dateText) {
     const QDate d = era::parseDate(dateText);
@@ -133,12 +122,11 @@ void makeFolder(const QString& path) {
     if (::mkdir(native.constData(), 0777) != 0) {
         const int err = errno;
         if (err != EEXIST)
-            throw VbError(75, kSource,
-                          QStringLiteral("Path/File access error: %1 (%2)")
-                              .arg(path, QString::fromLocal8Bit(std::strerror(err))));
+            throw VbError::of(75, kSource,
+                              path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(err)));
     }
     if (!QFileInfo(path).isDir())
-        throw VbError(75, kSource, QStringLiteral("Path/File access error: %1 (not a folder)").arg(path));
+        throw VbError::of(75, kSource, path + QStringLiteral(": not a folder"));
 }
 
 } // namespace
@@ -244,7 +232,9 @@ long PFuLngGetAge(const QString& birth, const QString& base) {
             base == QStringLiteral("0") ? QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) : base;
         const QString birthText = yyyymmdd(birth);
         // Whole years: the difference of the yyyymmdd numbers, truncated toward zero.
-        return static_cast<long>((wholeNumber(baseText) - wholeNumber(birthText)) / 10000);
+        return static_cast<long>(
+            (static_cast<long long>(text::vbCLng(baseText, kSource)) - text::vbCLng(birthText, kSource)) /
+            10000);
     } catch (const std::exception& e) {
         const QString desc = errorDescription(e);
         PFuDispMessage(QStringLiteral("000"), QStringLiteral("814"), EnMsgDispButton::O,
@@ -311,7 +301,8 @@ bool PFuBolYukoDateCheck(const QString& date, const QString& start, const QStrin
         e.remove(u'/');
         // 3: whole numbers.
         step = 3;
-        const long long nd = wholeNumber(d), ns = wholeNumber(s), ne = wholeNumber(e);
+        const int32_t nd = text::vbCLng(d, kSource), ns = text::vbCLng(s, kSource),
+                      ne = text::vbCLng(e, kSource);
         // 4: both ends included.
         step = 4;
         return ns <= nd && nd <= ne;
@@ -344,9 +335,9 @@ bool PFuBolFileCopy(const QString& src, const QString& dst) {
         const fs::path to(QFile::encodeName(localPath(dst)).toStdString());
         ok = fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
         if (ec)
-            desc = QString::fromLocal8Bit(ec.message().c_str());
+            desc = VbError::of(75, kSource, QString::fromLocal8Bit(ec.message().c_str())).description();
         else if (!ok)
-            desc = QStringLiteral("File not copied");
+            desc = vbErrorText(75);
         ok = ok && !ec;
     } catch (const std::exception& e) {
         ok = false;

@@ -33,31 +33,28 @@ bool deleteFailed(const QString& path, const QString& description) {
     return false;
 }
 
+// True when ec holds no error; otherwise false with its text in error.
+bool succeeded(const std::error_code& ec, QString& error) {
+    if (ec)
+        error = describe(ec);
+    return !ec;
+}
+
 // Removes path when present; false with the error text otherwise.
 bool removeIfPresent(const QString& path, QString& error) {
     std::error_code ec;
     std::filesystem::remove(fsPath(path), ec);
-    if (ec) {
-        error = describe(ec);
-        return false;
-    }
-    return true;
+    return succeeded(ec, error);
 }
 
 // Copies src over dst; a missing src leaves dst untouched.
 bool copyOver(const QString& src, const QString& dst, QString& error) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(fsPath(src), ec)) {
-        error = ec ? describe(ec) : describe(std::make_error_code(std::errc::no_such_file_or_directory));
-        return false;
-    }
+    if (!std::filesystem::is_regular_file(fsPath(src), ec))
+        return succeeded(ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory), error);
     std::filesystem::copy_file(fsPath(src), fsPath(dst), std::filesystem::copy_options::overwrite_existing,
                                ec);
-    if (ec) {
-        error = describe(ec);
-        return false;
-    }
-    return true;
+    return succeeded(ec, error);
 }
 
 // Copies the database to the backup under a read lock, so no workstation writes into the file
@@ -77,7 +74,7 @@ bool backupDatabase(const QString& db, const QString& backup, QString& error) {
     bool ok = true;
     const QString journal = db + QStringLiteral("-journal");
     if (QFile::exists(journal)) {
-        error = QStringLiteral("The database is being written (") + journal + QStringLiteral(" exists).");
+        error = QStringLiteral("データベースは別の処理で書き込み中です(") + journal + QStringLiteral(")");
         ok = false;
     }
     if (ok)
@@ -130,7 +127,7 @@ void exportCompacted(ado::Connection& engine, const QString& newFile) {
     // The engine connection cannot create files; an empty file is an empty database to it.
     QFile f(newFile);
     if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        throw VbError(0, QStringLiteral("sqlcipher"), f.errorString() + QStringLiteral(": ") + newFile);
+        throw VbError::of(75, kProc, newFile + QStringLiteral(": ") + f.errorString());
     f.close();
 
     sqlite3_stmt* st = nullptr;

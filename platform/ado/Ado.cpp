@@ -27,18 +27,24 @@ constexpr long kErrReturnsNoRows = 3219;
 // How long a statement waits for another workstation's lock before giving up.
 constexpr int kBusyTimeoutMs = 5000;
 
-[[noreturn]] void fail(long number, const QString& description) {
-    throw VbError(number, kSource, description);
+// A numbered error of the data objects, with their standard description.
+[[noreturn]] void fail(long number) {
+    throw VbError::of(number, kSource);
+}
+
+// An engine error: its own code and words.
+[[noreturn]] void failEngine(int rc, const QString& message) {
+    throw VbError(rc, kSource, message);
 }
 
 [[noreturn]] void failEngine(sqlite3* db, int rc) {
     const char* msg = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-    fail(rc, QString::fromUtf8(msg ? msg : sqlite3_errstr(rc)));
+    failEngine(rc, QString::fromUtf8(msg ? msg : sqlite3_errstr(rc)));
 }
 
 void requireOpen(sqlite3* db) {
     if (!db)
-        fail(kErrObjectClosed, QStringLiteral("Operation is not allowed when the object is closed."));
+        fail(kErrObjectClosed);
 }
 
 // One prepared statement, finalized on every path.
@@ -51,13 +57,13 @@ public:
         if (rc != SQLITE_OK)
             failEngine(db, rc);
         if (!stmt_)
-            fail(kErrNoStatement, QStringLiteral("Invalid SQL statement: the text holds no statement."));
+            fail(kErrNoStatement);
         // The engine would silently drop a second statement; the program's texts hold exactly one.
         const qsizetype used = tail ? tail - utf8.constData() : utf8.size();
         for (qsizetype i = used; i < utf8.size(); ++i) {
             const char c = utf8.at(i);
             if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != ';')
-                fail(kErrExtraCharacters, QStringLiteral("Characters found after end of SQL statement."));
+                fail(kErrExtraCharacters);
         }
     }
     ~Statement() { sqlite3_finalize(stmt_); }
@@ -126,7 +132,7 @@ void registerFunctions(sqlite3* db) {
 
 QString Field::toString() const {
     if (isNull())
-        fail(kErrInvalidNull, QStringLiteral("Invalid use of Null"));
+        fail(kErrInvalidNull);
     if (value_.typeId() == QMetaType::Double)
         return QString::number(value_.toDouble(), 'g', 15).toUpper();
     return value_.toString();
@@ -134,7 +140,7 @@ QString Field::toString() const {
 
 double Field::toDouble() const {
     if (isNull())
-        fail(kErrInvalidNull, QStringLiteral("Invalid use of Null"));
+        fail(kErrInvalidNull);
     switch (value_.typeId()) {
     case QMetaType::LongLong:
     case QMetaType::Double:
@@ -144,7 +150,7 @@ double Field::toDouble() const {
         bool ok = false;
         const double d = s.toDouble(&ok);
         if (!ok || !text::vbIsNumeric(s))
-            fail(kErrTypeMismatch, QStringLiteral("Type mismatch"));
+            fail(kErrTypeMismatch);
         return d;
     }
     }
@@ -157,7 +163,7 @@ qint64 Field::toLongLong() const {
     const double d = std::nearbyint(toDouble());
     if (!(d >= static_cast<double>(std::numeric_limits<qint64>::min()) &&
           d < static_cast<double>(std::numeric_limits<qint64>::max())))
-        fail(kErrOverflow, QStringLiteral("Overflow"));
+        fail(kErrOverflow);
     return static_cast<qint64>(d);
 }
 
@@ -165,7 +171,7 @@ qint64 Field::toLongLong() const {
 
 void Recordset::close() {
     if (!open_)
-        fail(kErrObjectClosed, QStringLiteral("Operation is not allowed when the object is closed."));
+        fail(kErrObjectClosed);
     open_ = false;
     rows_.clear();
     pos_ = 0;
@@ -173,38 +179,33 @@ void Recordset::close() {
 
 void Recordset::moveFirst() {
     if (!open_)
-        fail(kErrObjectClosed, QStringLiteral("Operation is not allowed when the object is closed."));
+        fail(kErrObjectClosed);
     pos_ = 0;
 }
 
 void Recordset::moveNext() {
     if (!open_)
-        fail(kErrObjectClosed, QStringLiteral("Operation is not allowed when the object is closed."));
+        fail(kErrObjectClosed);
     if (eof())
-        fail(kErrNoCurrentRecord, QStringLiteral("Either BOF or EOF is True, or the current record has been "
-                                                 "deleted. Requested operation requires a current record."));
+        fail(kErrNoCurrentRecord);
     ++pos_;
 }
 
 Field Recordset::field(const QString& name) const {
     if (!open_)
-        fail(kErrItemNotFound, QStringLiteral("Item cannot be found in the collection corresponding to the "
-                                              "requested name or ordinal."));
+        fail(kErrItemNotFound);
     for (int i = 0; i < names_.size(); ++i) {
         if (names_.at(i).compare(name, Qt::CaseInsensitive) == 0)
             return field(i);
     }
-    fail(kErrItemNotFound, QStringLiteral("Item cannot be found in the collection corresponding to the "
-                                          "requested name or ordinal."));
+    fail(kErrItemNotFound);
 }
 
 Field Recordset::field(int index) const {
     if (!open_ || index < 0 || index >= names_.size())
-        fail(kErrItemNotFound, QStringLiteral("Item cannot be found in the collection corresponding to the "
-                                              "requested name or ordinal."));
+        fail(kErrItemNotFound);
     if (eof() || bof())
-        fail(kErrNoCurrentRecord, QStringLiteral("Either BOF or EOF is True, or the current record has been "
-                                                 "deleted. Requested operation requires a current record."));
+        fail(kErrNoCurrentRecord);
     return Field(names_.at(index), rows_[pos_][static_cast<size_t>(index)]);
 }
 
@@ -217,20 +218,20 @@ Connection::~Connection() {
 
 void Connection::openKeyed(const QString& path, const QByteArray& key) {
     if (db_)
-        fail(kErrObjectOpen, QStringLiteral("Operation is not allowed when the object is open."));
+        fail(kErrObjectOpen);
     sqlite3* db = nullptr;
     // Read-write without create: a missing database file is an error, never a new empty database.
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
         const QString msg = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
         sqlite3_close_v2(db);
-        fail(rc, msg);
+        failEngine(rc, msg);
     }
     const int krc = sqlite3_key(db, key.constData(), static_cast<int>(key.size()));
     if (krc != SQLITE_OK) {
         const QString msg = QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_close_v2(db);
-        fail(krc, msg);
+        failEngine(krc, msg);
     }
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
     db_ = db;
@@ -259,7 +260,7 @@ void Connection::close() {
     if (rc != SQLITE_OK) {
         const QString msg = QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_close_v2(db);
-        fail(rc, msg);
+        failEngine(rc, msg);
     }
 }
 
@@ -268,7 +269,7 @@ std::unique_ptr<Recordset> Connection::openRecordset(const QString& sql) {
     Statement stmt(db_, sql);
     const int columns = sqlite3_column_count(stmt.get());
     if (columns == 0)
-        fail(kErrReturnsNoRows, QStringLiteral("The statement returns no rows; it cannot open a recordset."));
+        fail(kErrReturnsNoRows);
     auto rs = std::make_unique<Recordset>();
     for (int i = 0; i < columns; ++i)
         rs->names_.append(QString::fromUtf8(sqlite3_column_name(stmt.get(), i)));

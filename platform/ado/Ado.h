@@ -1,5 +1,6 @@
 // The database connection, static read-only recordset, command and transactions, on SQLCipher.
-// Failures throw VbError (source "ado", description = the engine's error text).
+// Failures throw VbError (source "ado"): an engine failure with the engine's code and words, the
+// data objects' own errors with their old numbers and standard descriptions.
 #pragma once
 #include <QByteArray>
 #include <QString>
@@ -22,7 +23,7 @@ public:
     const QString& name() const { return name_; }
     bool isNull() const { return value_.isNull() || !value_.isValid(); }
     const QVariant& value() const { return value_; }
-    // Text of the value; reading a Null as text is an error (number 94, "Invalid use of Null").
+    // Text of the value; reading a Null as text is an error (number 94).
     QString toString() const;
     // Number of the value; Null is error 94, a text that is not a number error 13.
     double toDouble() const;

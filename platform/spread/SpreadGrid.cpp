@@ -889,12 +889,10 @@ bool SpreadGrid::saveTabFile(const QString& path) const {
     }
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw VbError(75, QStringLiteral("SpreadGrid"),
-                      QStringLiteral("Path/File access error: %1 (%2)").arg(path, f.errorString()));
+        throw VbError::of(75, QStringLiteral("SpreadGrid"), path + QStringLiteral(": ") + f.errorString());
     const QByteArray bytes = text::toCp932(out);
     if (f.write(bytes) != bytes.size() || !f.flush())
-        throw VbError(75, QStringLiteral("SpreadGrid"),
-                      QStringLiteral("Path/File access error: %1 (%2)").arg(path, f.errorString()));
+        throw VbError::of(75, QStringLiteral("SpreadGrid"), path + QStringLiteral(": ") + f.errorString());
     return true;
 }
 

@@ -21,6 +21,14 @@ namespace {
 constexpr int kDefaultRows = 500;
 constexpr int kDefaultCols = 500;
 constexpr int kRowHeaderWidthPx = 40;
+
+// Cuts count to the rows from row to the last of n; false when the call touches no row.
+bool clampRowRange(int row, int n, int& count) {
+    if (row < 1 || row > n || count <= 0)
+        return false;
+    count = std::min(count, n - row + 1);
+    return true;
+}
 } // namespace
 
 SpreadModel::SpreadModel(QObject* parent) : QAbstractTableModel(parent) {
@@ -146,9 +154,8 @@ void SpreadModel::setMaxCols(int cols) {
 
 void SpreadModel::insertGridRows(int row, int count) {
     const int n = maxRows();
-    if (row < 1 || row > n || count <= 0)
+    if (!clampRowRange(row, n, count))
         return;
-    count = std::min(count, n - row + 1);
     structureBegin();
     if (!frozen_)
         beginInsertRows(QModelIndex(), row - 1, row + count - 2);
@@ -174,9 +181,8 @@ void SpreadModel::insertGridRows(int row, int count) {
 
 void SpreadModel::deleteGridRows(int row, int count) {
     const int n = maxRows();
-    if (row < 1 || row > n || count <= 0)
+    if (!clampRowRange(row, n, count))
         return;
-    count = std::min(count, n - row + 1);
     structureBegin();
     if (!frozen_)
         beginRemoveRows(QModelIndex(), row - 1, row + count - 2);

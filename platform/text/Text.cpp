@@ -3,7 +3,10 @@
 #include <cerrno>
 #include <cmath>
 #include <iconv.h>
+#include <limits>
 #include <mutex>
+
+#include "platform/error/VbError.h"
 
 namespace text {
 namespace {
@@ -98,7 +101,9 @@ QString fromCp932(const QByteArray& bytes) {
     return QString::fromUtf8(out);
 }
 
-bool isCp932Lead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool isCp932Lead(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 QByteArray cutCp932(const QByteArray& bytes, qsizetype n, DanglingLead mode) {
     if (n < 0)
@@ -126,7 +131,9 @@ QByteArray cutCp932(const QByteArray& bytes, qsizetype n, DanglingLead mode) {
 }
 
 namespace {
-bool isVbBlank(QChar c) { return c == QChar(0x0020) || c == QChar(0x3000); }
+bool isVbBlank(QChar c) {
+    return c == QChar(0x0020) || c == QChar(0x3000);
+}
 } // namespace
 
 QString vbLTrim(const QString& s) {
@@ -143,11 +150,17 @@ QString vbRTrim(const QString& s) {
     return s.left(j);
 }
 
-QString vbTrim(const QString& s) { return vbRTrim(vbLTrim(s)); }
+QString vbTrim(const QString& s) {
+    return vbRTrim(vbLTrim(s));
+}
 
-QString vbLeft(const QString& s, qsizetype n) { return n <= 0 ? QString() : s.left(n); }
+QString vbLeft(const QString& s, qsizetype n) {
+    return n <= 0 ? QString() : s.left(n);
+}
 
-QString vbRight(const QString& s, qsizetype n) { return n <= 0 ? QString() : s.right(n); }
+QString vbRight(const QString& s, qsizetype n) {
+    return n <= 0 ? QString() : s.right(n);
+}
 
 QString vbMid(const QString& s, qsizetype start, qsizetype length) {
     if (start < 1)
@@ -211,6 +224,21 @@ bool vbIsNumeric(const QString& s) {
     bool digit = false;
     qsizetype len = numberPrefix(t, 0, &digit);
     return digit && len == t.size();
+}
+
+int32_t vbCLng(const QString& text, const QString& source) {
+    if (!vbIsNumeric(text))
+        throw VbError::of(13, source);
+    bool ok = false;
+    double v = vbTrim(text).toDouble(&ok);
+    // A failed conversion of numeric text is one out of range: infinite overflows, a tiny one is 0.
+    if (!ok && !std::isinf(v))
+        v = 0.0;
+    v = std::nearbyint(v); // default rounding: half to even
+    if (!(v >= static_cast<double>(std::numeric_limits<int32_t>::min()) &&
+          v <= static_cast<double>(std::numeric_limits<int32_t>::max())))
+        throw VbError::of(6, source);
+    return static_cast<int32_t>(v);
 }
 
 QString vbFormatDateTime(const QDateTime& dt, const QString& pattern) {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <cstdint>
 
 namespace text {
 
@@ -30,6 +31,10 @@ QString vbMid(const QString& s, qsizetype start, qsizetype length = -1);
 double vbVal(const QString& s);
 // After trimming: optional sign, digits with an optional point, optional exponent; "" is not numeric.
 bool vbIsNumeric(const QString& s);
+// The text as a 32-bit whole number, the runtime's CLng: blanks around it ignored, a fraction
+// rounded half to even. Throws VbError 13 (type mismatch) for a text that is not a number and
+// VbError 6 (overflow) for one outside the 32-bit range; source names the caller.
+int32_t vbCLng(const QString& text, const QString& source);
 
 // Date and time formatting with the program's patterns: yyyy yy mm m dd d hh h nn n ss s;
 // "mm" right after an hour stands for minutes. Other characters are literal.

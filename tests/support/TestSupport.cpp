@@ -1,8 +1,12 @@
 #include "TestSupport.h"
 
+#include <sqlite3.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include "platform/text/Text.h"
 
 namespace testsupport {
 QByteArray readBytes(const QString& path) {
@@ -20,5 +24,52 @@ bool writeBytes(const QString& path, const QByteArray& bytes) {
     return f.write(bytes) == bytes.size();
 }
 
-QString sourcePath(const QString& relative) { return QStringLiteral(ORVANTA_SOURCE_DIR "/") + relative; }
+QString sourcePath(const QString& relative) {
+    return QStringLiteral(ORVANTA_SOURCE_DIR "/") + relative;
+}
+
+QStringList ringLogTexts(const QString& path) {
+    // Records of 1000 bytes (998 of text, then CR LF); record 1 holds the next record number.
+    const QByteArray bytes = readBytes(path);
+    QStringList lines;
+    if (bytes.size() < 1000)
+        return lines;
+    const int next = text::fromCp932(bytes.left(998)).trimmed().toInt();
+    for (int r = 2; r < next && r * 1000 <= bytes.size(); ++r) {
+        QByteArray rec = bytes.mid((r - 1) * 1000, 998);
+        while (rec.endsWith(' '))
+            rec.chop(1);
+        // "nnnnn|yyyy/mm/dd hh:mm:ss procedure message"
+        lines << text::fromCp932(rec).mid(26);
+    }
+    return lines;
+}
+
+QList<LogLine> ringLogLines(const QString& path) {
+    QList<LogLine> lines;
+    for (const QString& t : ringLogTexts(path)) {
+        const qsizetype blank = t.indexOf(u' ');
+        lines.append({t.left(blank), blank < 0 ? QString() : t.mid(blank + 1)});
+    }
+    return lines;
+}
+
+QString runKeyedSql(const QString& path, const QByteArray& key, const QString& sql) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                        nullptr) != SQLITE_OK) {
+        const QString msg = QString::fromUtf8(db ? sqlite3_errmsg(db) : "open failed");
+        sqlite3_close(db);
+        return msg;
+    }
+    QString result;
+    if (sqlite3_key(db, key.constData(), static_cast<int>(key.size())) != SQLITE_OK)
+        result = QString::fromUtf8(sqlite3_errmsg(db));
+    char* err = nullptr;
+    if (result.isEmpty() && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK)
+        result = QString::fromUtf8(err ? err : "error");
+    sqlite3_free(err);
+    sqlite3_close(db);
+    return result;
+}
 } // namespace testsupport

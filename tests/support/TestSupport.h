@@ -1,8 +1,13 @@
-// Small helpers shared by the tests: temporary folders and file bytes.
+// Small helpers shared by the tests: file bytes, the ring log's lines and keyed database files.
 #pragma once
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
-#include <QTemporaryDir>
+#include <QStringList>
+
+// One line of the ring log: procedure name and message.
+using LogLine = QPair<QString, QString>;
 
 namespace testsupport {
 // Whole file as bytes ("" when missing).
@@ -11,4 +16,14 @@ QByteArray readBytes(const QString& path);
 bool writeBytes(const QString& path, const QByteArray& bytes);
 // Path of a file in the source tree.
 QString sourcePath(const QString& relative);
+
+// Every line written to the ring log at path, oldest first, as "procedure message" (the text after
+// the number and the time stamp, padding removed). The tests never wrap the ring.
+QStringList ringLogTexts(const QString& path);
+// The same lines split at their first blank into procedure and message.
+QList<LogLine> ringLogLines(const QString& path);
+
+// Runs sql on a keyed database file, creating it when missing: empty on success, else the engine's
+// error text.
+QString runKeyedSql(const QString& path, const QByteArray& key, const QString& sql);
 } // namespace testsupport

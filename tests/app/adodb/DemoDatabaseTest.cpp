@@ -1,6 +1,6 @@
 // The schema and the demo database laid beside the program, read as the program reads them.
-#include "DbServicesFixture.h"
 #include "app/shell/MdlCommADODB.h"
+#include "support/DbServicesFixture.h"
 
 using namespace MdlCommADODB;
 

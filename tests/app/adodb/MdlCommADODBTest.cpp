@@ -1,8 +1,8 @@
 #include <QDir>
 #include <QFile>
 
-#include "DbServicesFixture.h"
 #include "app/shell/MdlCommADODB.h"
+#include "support/DbServicesFixture.h"
 
 using namespace MdlCommADODB;
 
@@ -288,8 +288,10 @@ TEST_F(MdlCommADODBTest, ClosingTwiceShows806And807) {
                                           {"PFuDbConClose", QStringLiteral("コネクションのクローズ失敗")}}));
     const auto shown = msgbox::shown();
     ASSERT_EQ(shown.size(), 2);
-    EXPECT_TRUE(shown[0].text.startsWith(QStringLiteral("失敗806\r\n")));
-    EXPECT_TRUE(shown[1].text.startsWith(QStringLiteral("失敗807\r\n")));
+    EXPECT_EQ(shown[0].text,
+              QStringLiteral("失敗806\r\nオブジェクトが閉じている場合は、操作は許可されません。"));
+    EXPECT_EQ(shown[1].text,
+              QStringLiteral("失敗807\r\nオブジェクトが閉じている場合は、操作は許可されません。"));
 }
 
 TEST_F(MdlCommADODBTest, FailuresAfterTheServicesAreReleasedStillReturnFalse) {

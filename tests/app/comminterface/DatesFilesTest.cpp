@@ -84,7 +84,7 @@ TEST_F(YukoDateTest, AnEmptyDateGivesMessage900AndExactlyFiveLogLines) {
     ASSERT_EQ(lines.size(), 5);
     for (const auto& l : lines)
         EXPECT_EQ(l.first, QStringLiteral("PFuBolYukoDateCheck"));
-    EXPECT_FALSE(lines[0].second.isEmpty());
+    EXPECT_EQ(lines[0].second, QStringLiteral("型が一致しません。"));
     EXPECT_EQ(lines[1].second, QStringLiteral("Format関数エラー\u3000\uFF10うめフォーマットに失敗"));
     EXPECT_EQ(lines[2].second, QStringLiteral("第一引数(チェック日付):"));
     EXPECT_EQ(lines[3].second, QStringLiteral("第二引数(範囲はじめ日付):2003/04/01"));

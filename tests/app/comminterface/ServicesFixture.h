@@ -1,25 +1,11 @@
-// A log and a message file in a temporary folder, wired into the program's common services.
+// The common services of the shared-utility tests, with the messages those utilities show.
 #pragma once
-#include <QList>
-#include <QPair>
-#include <QString>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "support/AppServicesFixture.h"
 
-// One log line: procedure name and message.
-using LogLine = QPair<QString, QString>;
-
-class ServicesFixture : public ::testing::Test {
+class ServicesFixture : public AppServicesFixture {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    // Every line written to the log so far, oldest first.
-    QList<LogLine> logLines() const;
-    // Path of a file or folder in the temporary folder.
-    QString path(const QString& relative) const;
-    // The text of message 000/<number> in the test message file.
-    static QString messageText(const QString& number);
-
-    QTemporaryDir dir;
+    ServicesFixture()
+        : AppServicesFixture({{QStringLiteral("812"), QStringLiteral("フォルダの作成に失敗しました。")},
+                              {QStringLiteral("814"), QStringLiteral("年齢の計算に失敗しました。")},
+                              {QStringLiteral("900"), QStringLiteral("予期しないエラーが発生しました。")}}) {}
 };

@@ -2,9 +2,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "app/adodb/DbServicesFixture.h"
 #include "app/shell/MdlCommInterface.h"
 #include "platform/ado/Ado.h"
+#include "support/DbServicesFixture.h"
 
 using MdlCommInterface::PFuBolCdbCompact;
 

@@ -10,7 +10,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <ostream>
-#include <sqlite3.h>
 
 #include "platform/text/Text.h"
 #include "support/TestSupport.h"
@@ -137,21 +136,7 @@ inline bool writeCp932(const QString& path, const QString& textValue) {
 
 // Runs SQL on a keyed database file, creating it when missing. Empty result = success.
 inline QString runSql(const QString& path, const QByteArray& key, const QString& sql) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                        nullptr) != SQLITE_OK) {
-        sqlite3_close(db);
-        return QStringLiteral("open failed");
-    }
-    sqlite3_key(db, key.constData(), static_cast<int>(key.size()));
-    char* err = nullptr;
-    QString result;
-    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
-        result = QString::fromUtf8(err ? err : "error");
-        sqlite3_free(err);
-    }
-    sqlite3_close(db);
-    return result;
+    return testsupport::runKeyedSql(path, key, sql);
 }
 
 // A full clinic row for code, with the given SQL values for clinic_name and ent_date_time.
@@ -201,18 +186,7 @@ inline QString schemaSql() {
 // The text of every line in the ring log after its number and time stamp ("procedure message"),
 // oldest first (the tests never wrap the ring).
 inline QStringList logLines(const QString& path) {
-    const QByteArray bytes = testsupport::readBytes(path);
-    QStringList lines;
-    if (bytes.size() < 1000)
-        return lines;
-    const int next = text::fromCp932(bytes.left(998)).trimmed().toInt();
-    for (int r = 2; r < next && r * 1000 <= bytes.size(); ++r) {
-        QByteArray rec = bytes.mid((r - 1) * 1000, 998);
-        while (rec.endsWith(' '))
-            rec.chop(1);
-        lines << text::fromCp932(rec).mid(26);
-    }
-    return lines;
+    return testsupport::ringLogTexts(path);
 }
 
 // The raw text of log record r (1-based), without its padding.

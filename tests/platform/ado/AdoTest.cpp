@@ -29,13 +29,15 @@ protected:
         return static_cast<long>(rs->recordCount());
     }
 
-    // Expects fn to throw VbError with the given number; returns its description.
+    // Expects fn to throw VbError with the given number (one of the data objects' own, so with its
+    // standard text); returns its description.
     template <typename Fn> static QString errorOf(Fn fn, long number = -1) {
         try {
             fn();
         } catch (const VbError& e) {
             if (number != -1) {
                 EXPECT_EQ(e.number(), number) << e.description().toStdString();
+                EXPECT_EQ(e.description(), vbErrorText(number));
             }
             return e.description();
         }
@@ -160,7 +162,7 @@ TEST_F(AdoTest, NullIsDistinctFromEmptyAndCannotBeReadAsTextOrNumber) {
     EXPECT_TRUE(name.isNull());
     EXPECT_FALSE(rs->field(QStringLiteral("empty")).isNull());
     EXPECT_EQ(rs->field(QStringLiteral("empty")).toString(), QString());
-    EXPECT_EQ(errorOf([&] { name.toString(); }, 94), QStringLiteral("Invalid use of Null"));
+    EXPECT_EQ(errorOf([&] { name.toString(); }, 94), QStringLiteral("Null の使い方が不正です。"));
     errorOf([&] { name.toDouble(); }, 94);
     errorOf([&] { name.toLongLong(); }, 94);
 }
@@ -218,7 +220,7 @@ TEST_F(AdoTest, OnlyOneStatementPerText) {
     con.open(dbPath, kKey);
     const QString desc =
         errorOf([&] { con.execute(QStringLiteral("UPDATE m_x SET code = 'q'; DELETE FROM m_x")); }, 3142);
-    EXPECT_EQ(desc, QStringLiteral("Characters found after end of SQL statement."));
+    EXPECT_EQ(desc, QStringLiteral("SQL ステートメントの後に文字が見つかりました。"));
     // Nothing of the text ran.
     EXPECT_EQ(count(con, QStringLiteral("WHERE code = 'q'")), 0);
     EXPECT_EQ(count(con), 3);

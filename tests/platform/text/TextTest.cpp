@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/error/VbError.h"
 #include "platform/text/Text.h"
 
 using namespace text;
@@ -61,11 +62,48 @@ TEST(VbNumbers, ValAndIsNumeric) {
 
 TEST(VbFormat, DatesTimesAndHalfAwayFromZero) {
     const QDateTime dt(QDate(2024, 1, 2), QTime(15, 4, 5));
-    EXPECT_EQ(vbFormatDateTime(dt, QStringLiteral("yyyy/mm/dd hh:mm:ss")), QStringLiteral("2024/01/02 15:04:05"));
-    EXPECT_EQ(vbFormatDateTime(dt, QStringLiteral("yyyy/mm/dd-hh:nn:ss")), QStringLiteral("2024/01/02-15:04:05"));
+    EXPECT_EQ(vbFormatDateTime(dt, QStringLiteral("yyyy/mm/dd hh:mm:ss")),
+              QStringLiteral("2024/01/02 15:04:05"));
+    EXPECT_EQ(vbFormatDateTime(dt, QStringLiteral("yyyy/mm/dd-hh:nn:ss")),
+              QStringLiteral("2024/01/02-15:04:05"));
     EXPECT_EQ(vbFormatDateTime(dt, QStringLiteral("yyyymmdd")), QStringLiteral("20240102"));
     EXPECT_EQ(vbFormatFixed(3.125, 2), QStringLiteral("3.13"));
     EXPECT_EQ(vbFormatFixed(15.625, 2), QStringLiteral("15.63"));
     EXPECT_EQ(vbFormatFixed(0.0, 2), QStringLiteral("0.00"));
     EXPECT_EQ(vbFormatFixed(100.0, 2), QStringLiteral("100.00"));
+}
+
+namespace {
+// The number of the run-time error that vbCLng throws for text, 0 when it converts.
+long clngError(const QString& t) {
+    try {
+        vbCLng(t, QStringLiteral("test"));
+        return 0;
+    } catch (const VbError& e) {
+        EXPECT_EQ(e.source(), QStringLiteral("test"));
+        EXPECT_EQ(e.description(), vbErrorText(e.number()));
+        return e.number();
+    }
+}
+} // namespace
+
+TEST(VbNumbers, CLngRoundsHalvesToEvenAndGuardsTheRange) {
+    EXPECT_EQ(vbCLng(QStringLiteral(" 300 "), {}), 300);
+    EXPECT_EQ(vbCLng(QStringLiteral("　42　"), {}), 42);
+    EXPECT_EQ(vbCLng(QStringLiteral("12.5"), {}), 12);
+    EXPECT_EQ(vbCLng(QStringLiteral("13.5"), {}), 14);
+    EXPECT_EQ(vbCLng(QStringLiteral("-2.5"), {}), -2);
+    EXPECT_EQ(vbCLng(QStringLiteral("2.51"), {}), 3);
+    EXPECT_EQ(vbCLng(QStringLiteral("+7"), {}), 7);
+    EXPECT_EQ(vbCLng(QStringLiteral(".5"), {}), 0);
+    EXPECT_EQ(vbCLng(QStringLiteral("1e3"), {}), 1000);
+    EXPECT_EQ(vbCLng(QStringLiteral("1e-999"), {}), 0);
+    EXPECT_EQ(vbCLng(QStringLiteral("2147483647"), {}), 2147483647);
+    EXPECT_EQ(vbCLng(QStringLiteral("-2147483648"), {}), INT32_MIN);
+    EXPECT_EQ(vbCLng(QStringLiteral("2147483647.4"), {}), 2147483647);
+
+    for (const char* bad : {"", " ", "abc", "12a", "1e", "--1", "1.2.3"})
+        EXPECT_EQ(clngError(QString::fromUtf8(bad)), 13) << bad;
+    for (const char* big : {"2147483648", "2147483647.5", "-2147483649", "99999999999", "1e999", "-1e999"})
+        EXPECT_EQ(clngError(QString::fromUtf8(big)), 6) << big;
 }
