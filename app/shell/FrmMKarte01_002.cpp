@@ -108,12 +108,10 @@ void FrmMKarte01_002::CmdKarte_Click(int index) {
 void FrmMKarte01_002::showLogin() {
     PSuMousePointer(11, this);
     FrmMKarte01_001* login = FrmMKarte01_001::loaded();
-    if (login && !login->isEnding()) {
-        login->setEnabled(true);
-        login->show();
-        login->raise();
-        login->activateWindow();
-    }
+    login->setEnabled(true);
+    login->show();
+    login->raise();
+    login->activateWindow();
 }
 
 void FrmMKarte01_002::CmdEnd_Click() {
@@ -122,8 +120,10 @@ void FrmMKarte01_002::CmdEnd_Click() {
 
 void FrmMKarte01_002::closeEvent(QCloseEvent* e) {
     // Every way of closing the menu logs out, the window manager's too: otherwise the hidden,
-    // disabled login would keep the program alive with no window. Only the end of the program
-    // (the login form unloading everything) closes it without showing the login again.
-    showLogin();
+    // disabled login would keep the program alive with no window. At the end of the program
+    // (the login form unloading everything) the menu is only unloaded: no log-out step runs.
+    const FrmMKarte01_001* login = FrmMKarte01_001::loaded();
+    if (login && !login->isEnding())
+        showLogin();
     e->accept();
 }

@@ -115,9 +115,11 @@ int pragmaValue(sqlite3* db, const char* sql) {
     return value;
 }
 
-// Writes a complete compacted copy of the open database into newFile, under the same key.
-// user_version and application_id are not carried by the export and are copied by hand.
-void exportCompacted(ado::Connection& engine, const QString& newFile) {
+// Writes a complete compacted copy of the open database at dbPath into newFile, under the same key and
+// with the same file permissions, so every workstation user who could open the database can open
+// the copy that replaces it. user_version and application_id are not carried by the export and
+// are copied by hand.
+void exportCompacted(ado::Connection& engine, const QString& dbPath, const QString& newFile) {
     sqlite3* db = engine.handle();
     // The key is checked here: a wrong password fails before anything is written.
     execOrThrow(db, "SELECT count(*) FROM sqlite_master");
@@ -129,6 +131,12 @@ void exportCompacted(ado::Connection& engine, const QString& newFile) {
     if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         throw VbError::of(75, kProc, newFile + QStringLiteral(": ") + f.errorString());
     f.close();
+    std::error_code ec;
+    const auto perms = std::filesystem::status(fsPath(dbPath), ec).permissions();
+    if (!ec)
+        std::filesystem::permissions(fsPath(newFile), perms, std::filesystem::perm_options::replace, ec);
+    if (ec)
+        throw VbError::of(75, kProc, newFile + QStringLiteral(": ") + describe(ec));
 
     sqlite3_stmt* st = nullptr;
     int rc = sqlite3_prepare_v2(db, "ATTACH DATABASE ?1 AS newdb KEY ?2", -1, &st, nullptr);
@@ -203,7 +211,7 @@ bool PFuBolCdbCompact() {
 
     // 5. The compacted copy.
     try {
-        exportCompacted(engine, newFile);
+        exportCompacted(engine, db, newFile);
     } catch (const std::exception& e) {
         if (engine.isOpen()) {
             try {

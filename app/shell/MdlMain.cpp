@@ -35,6 +35,17 @@ QString& heldLockPath() {
     return p;
 }
 
+std::function<void(int)>& stepProbe() {
+    static std::function<void(int)> p;
+    return p;
+}
+
+// Marks the beginning of start-up step n for a probe set by a test.
+void atStep(int n) {
+    if (auto& p = stepProbe())
+        p(n);
+}
+
 // Start-up failure n: the wait window goes first (so the pointer is the arrow again), then the
 // message, then the services are released.
 bool failStartup(const QString& number, const QString& added = QString()) {
@@ -112,6 +123,10 @@ void PSuCommObjRelease() {
         gFrmPrintDlg = nullptr;
 }
 
+void setStepProbe(std::function<void(int step)> probe) {
+    stepProbe() = std::move(probe);
+}
+
 // ---- Main ----------------------------------------------------------------------------------
 
 bool Main() {
@@ -144,58 +159,78 @@ bool Main(const QString& appDir) {
     }
 
     try {
+        atStep(8);
         gStrAppPath = appFolder(appDir);
 
+        atStep(9);
         const QString iniPath = gStrAppPath + QStringLiteral("Orvanta.ini");
         if (!MdlCommInterface::PFuBolFileExist(iniPath))
             return failStartup(QStringLiteral("810"));
+        atStep(10);
         gObjIniFile->PoSetIniFilePath(iniPath);
 
+        atStep(11);
         gStrMsgFileName =
             PFuStrReadIniFile(QStringLiteral("MESSAGE"), QStringLiteral("FileName"), QStringLiteral("None"));
         if (gStrMsgFileName == QLatin1String("None"))
             return failStartup(QStringLiteral("811"));
+        atStep(12);
         gObjMessage->PoSetDirPath(gStrAppPath + normalisePath(gStrMsgFileName));
 
+        atStep(13);
         gStrLogFileName =
             PFuStrReadIniFile(QStringLiteral("Log"), QStringLiteral("FileName"), QStringLiteral("None"));
         if (gStrLogFileName == QLatin1String("None"))
             return failStartup(QStringLiteral("811"));
+        atStep(14);
         const QString logPath = gStrAppPath + normalisePath(gStrLogFileName);
         gObjLogging->PoSetLogFilePath(logPath);
+        atStep(15);
         if (!MdlCommInterface::PFuBolMkDir(folderOf(logPath)))
             return failStartup(QStringLiteral("812"));
 
+        atStep(16);
         const QString maxRecord =
             PFuStrReadIniFile(QStringLiteral("Log"), QStringLiteral("MaxRecord"), QStringLiteral("None"));
         if (maxRecord == QLatin1String("None"))
             return failStartup(QStringLiteral("811"));
         gObjLogging->PoSetLogMaxWrite(maxRecord);
 
+        atStep(17);
         PFuBolPutLog(QStringLiteral("○カルテ開始処理"), QStringLiteral("開始"));
 
+        atStep(18);
         if (!PFuGetIniData())
             return failStartup(QStringLiteral("811"));
+        atStep(19);
         if (!MdlCommInterface::PFuBolCdbCompact())
             return failStartup(QStringLiteral("815"));
 
+        atStep(20);
         FrmMKarte99_002* wait = FrmMKarte99_002::load();
         wait->show();
         wait->PoSetProgValue(1);
+        atStep(21);
         if (!FuBolImageFolderMake())
             return failStartup(QStringLiteral("812"));
+        atStep(22);
         if (auto* w = FrmMKarte99_002::loaded())
             w->PoSetProgValue(3);
+        atStep(23);
         if (!FuBolClinicInfoGet())
             return failStartup(QStringLiteral("808"));
+        atStep(24);
         if (!FuBolPrintInfoGet())
             return failStartup(QStringLiteral("816"));
+        atStep(25);
         if (auto* w = FrmMKarte99_002::loaded()) {
             w->PoSetProgValue(6);
             w->PoSetProgValue(10);
         }
+        atStep(26);
         FrmMKarte99_002::unload();
 
+        atStep(27);
         FrmMKarte01_001* login = FrmMKarte01_001::load();
         login->show();
         login->raise();

@@ -2,6 +2,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 class QApplication;
 
@@ -19,6 +20,10 @@ bool Main(const QString& appDir);
 
 // Drops the common services and the kept print dialog (without closing its window).
 void PSuCommObjRelease();
+
+// Tests: called with the number of each start-up step from 8 to 27 as it begins; what it throws
+// is an unexpected error of that step. Empty to stop.
+void setStepProbe(std::function<void(int step)> probe);
 
 // ---- second running copy ---------------------------------------------------------------------
 // True when another copy of the program holds the instance lock. The first call takes the lock,

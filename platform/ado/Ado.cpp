@@ -116,12 +116,45 @@ void isNullFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_int(ctx, sqlite3_value_type(argv[0]) == SQLITE_NULL ? -1 : 0);
 }
 
+QString valueText(sqlite3_value* v) {
+    const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
+    return QString::fromUtf8(p, sqlite3_value_bytes(v));
+}
+
+// x LIKE pattern [ESCAPE e], called by the engine as like(pattern, x [, e]): the clinic database's
+// Japanese comparison, so a reading typed in hiragana finds one stored in katakana.
+void likeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    QChar escape;
+    if (argc == 3) {
+        if (sqlite3_value_type(argv[2]) == SQLITE_NULL) {
+            sqlite3_result_null(ctx);
+            return;
+        }
+        const QString e = valueText(argv[2]);
+        if (e.size() != 1) {
+            sqlite3_result_error(ctx, "ESCAPE expression must be a single character", -1);
+            return;
+        }
+        escape = e.at(0);
+    }
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    sqlite3_result_int(ctx, jetLike(valueText(argv[0]), valueText(argv[1]), escape) ? 1 : 0);
+}
+
 void registerFunctions(sqlite3* db) {
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     int rc = sqlite3_create_function_v2(db, "iif", 3, flags, nullptr, iifFunction, nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK)
         rc = sqlite3_create_function_v2(db, "jet_isnull", 1, flags, nullptr, isNullFunction, nullptr, nullptr,
                                         nullptr);
+    for (int argc : {2, 3}) {
+        if (rc == SQLITE_OK)
+            rc = sqlite3_create_function_v2(db, "like", argc, flags, nullptr, likeFunction, nullptr, nullptr,
+                                            nullptr);
+    }
     if (rc != SQLITE_OK)
         failEngine(db, rc);
 }
@@ -256,6 +289,7 @@ void Connection::close() {
     requireOpen(db_);
     sqlite3* db = db_;
     db_ = nullptr;
+    transBegun_ = false;
     const int rc = sqlite3_close(db);
     if (rc != SQLITE_OK) {
         const QString msg = QString::fromUtf8(sqlite3_errmsg(db));
@@ -302,16 +336,36 @@ void Connection::beginTrans() {
     // The write lock is taken at once, so a second workstation waits here instead of failing
     // in the middle of a save.
     execute(QStringLiteral("BEGIN IMMEDIATE"));
+    transBegun_ = true;
 }
 
 void Connection::commitTrans() {
     requireOpen(db_);
-    execute(QStringLiteral("COMMIT"));
+    try {
+        execute(QStringLiteral("COMMIT"));
+    } catch (...) {
+        // A busy commit leaves the transaction open; one the engine ended is gone.
+        transBegun_ = inTransaction();
+        throw;
+    }
+    transBegun_ = false;
 }
 
 void Connection::rollbackTrans() {
     requireOpen(db_);
-    execute(QStringLiteral("ROLLBACK"));
+    if (transBegun_ && !inTransaction()) {
+        // The engine rolled the transaction back when a statement failed on a full disk or an
+        // I/O error: the work is undone, as asked.
+        transBegun_ = false;
+        return;
+    }
+    try {
+        execute(QStringLiteral("ROLLBACK"));
+    } catch (...) {
+        transBegun_ = inTransaction();
+        throw;
+    }
+    transBegun_ = false;
 }
 
 bool Connection::inTransaction() const {

@@ -82,7 +82,11 @@ public:
     qint64 execute(const QString& sql);
 
     void beginTrans();
+    // Commits the transaction of beginTrans; one that the engine has already rolled back by
+    // itself is an error, since its work is lost.
     void commitTrans();
+    // Rolls the transaction of beginTrans back. When the engine has already done so by itself
+    // (a full disk, an I/O error) the work is undone as asked, and that is no error.
     void rollbackTrans();
     // True while a transaction is open (the engine may have rolled it back by itself after a
     // disk-full, I/O or busy error).
@@ -92,11 +96,18 @@ public:
 
 private:
     sqlite3* db_ = nullptr;
+    bool transBegun_ = false; // beginTrans succeeded and no commit or rollback has ended it yet
 };
 
 // The SQL text with the program's Jet calls made runnable: ISNULL( outside string literals
 // becomes JET_ISNULL(.
 QString rewriteJetSql(const QString& sql);
+// Text as the clinic database compares it: without case, and without the difference between
+// full-width and half-width forms or between katakana and hiragana (voiced marks kept).
+QString jetFoldText(const QString& text);
+// value LIKE pattern as the clinic database matches it: '%' any run, '_' one character, escape
+// (when not null) makes the next pattern character literal; characters compare folded.
+bool jetLike(const QString& pattern, const QString& value, QChar escape = QChar());
 // The value with every single quote doubled, for a value put between quotes in SQL text.
 QString sqlQuote(const QString& value);
 

@@ -1,5 +1,8 @@
-// The program's SQL texts were written for Jet; the few Jet calls they use are made runnable here.
+// The program's SQL texts were written for Jet; the few Jet calls they use are made runnable here,
+// and text is matched the way the clinic database compared Japanese text.
 #include "platform/ado/Ado.h"
+
+#include <vector>
 
 namespace ado {
 namespace {
@@ -31,7 +34,96 @@ qsizetype copyQuoted(const QString& sql, qsizetype i, QChar close, QString& out)
     return i;
 }
 
+// Full-width forms of the half-width katakana U+FF61..U+FF9D, in code order.
+const char16_t kHalfWidthKana[] =
+    u"。「」、・ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌネノ"
+    u"ハヒフヘホマミムメモヤユヨラリルレロワン";
+
+// One character of a LIKE pattern: any run, any one character, or a (folded) character.
+struct PatternItem {
+    enum Kind { AnyRun, AnyOne, Literal } kind;
+    char32_t ch;
+};
+
+void appendFolded(std::vector<PatternItem>& items, const QString& literal) {
+    for (const char32_t c : jetFoldText(literal).toUcs4())
+        items.push_back({PatternItem::Literal, c});
+}
+
 } // namespace
+
+QString jetFoldText(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar qc : text) {
+        const char16_t c = qc.unicode();
+        if (c >= 0xFF01 && c <= 0xFF5E)
+            out += QChar(char16_t(c - 0xFEE0)); // full-width letters, digits and signs
+        else if (c == 0x3000)
+            out += QLatin1Char(' ');
+        else if (c >= 0xFF61 && c <= 0xFF9D)
+            out += QChar(kHalfWidthKana[c - 0xFF61]);
+        else if (c == 0xFF9E)
+            out += QChar(char16_t(0x3099)); // half-width voiced mark: joins the kana before it below
+        else if (c == 0xFF9F)
+            out += QChar(char16_t(0x309A));
+        else
+            out += qc;
+    }
+    // ｶﾞ becomes ガ, one character, as a typed ガ is.
+    out = out.normalized(QString::NormalizationForm_C);
+    for (QChar& qc : out) {
+        const char16_t c = qc.unicode();
+        if ((c >= 0x30A1 && c <= 0x30F6) || c == 0x30FD || c == 0x30FE)
+            qc = QChar(char16_t(c - 0x60)); // katakana to hiragana
+    }
+    return out.toCaseFolded();
+}
+
+bool jetLike(const QString& pattern, const QString& value, QChar escape) {
+    std::vector<PatternItem> items;
+    QString literal;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern.at(i);
+        if (!escape.isNull() && c == escape) {
+            if (++i >= pattern.size())
+                return false; // an escape with nothing after it matches nothing
+            literal += pattern.at(i);
+            continue;
+        }
+        if (c == QLatin1Char('%') || c == QLatin1Char('_')) {
+            appendFolded(items, literal);
+            literal.clear();
+            items.push_back({c == QLatin1Char('%') ? PatternItem::AnyRun : PatternItem::AnyOne, 0});
+            continue;
+        }
+        literal += c;
+    }
+    appendFolded(items, literal);
+
+    const auto text = jetFoldText(value).toUcs4();
+    const size_t none = static_cast<size_t>(-1);
+    size_t p = 0, t = 0, runAt = none, runFrom = 0;
+    while (t < static_cast<size_t>(text.size())) {
+        if (p < items.size() && (items[p].kind == PatternItem::AnyOne ||
+                                 (items[p].kind == PatternItem::Literal && items[p].ch == text[t]))) {
+            ++p;
+            ++t;
+        } else if (p < items.size() && items[p].kind == PatternItem::AnyRun) {
+            runAt = p++;
+            runFrom = t;
+        } else if (runAt != none) {
+            // Let the last run take one more character and try again from there.
+            p = runAt + 1;
+            t = ++runFrom;
+        } else {
+            return false;
+        }
+    }
+    while (p < items.size() && items[p].kind == PatternItem::AnyRun)
+        ++p;
+    return p == items.size();
+}
 
 QString rewriteJetSql(const QString& sql) {
     static const QString kIsNull = QStringLiteral("ISNULL");

@@ -24,18 +24,17 @@ Seam& seam() {
 struct ButtonDef {
     int result;
     QString text;
-    QMessageBox::ButtonRole role;
 };
 
 // The buttons of a Windows button set, in their order on screen.
 QList<ButtonDef> buttonsOf(int set) {
-    const ButtonDef ok{IDOK, QStringLiteral("OK"), QMessageBox::AcceptRole};
-    const ButtonDef cancel{IDCANCEL, QStringLiteral("キャンセル"), QMessageBox::RejectRole};
-    const ButtonDef abort{IDABORT, QStringLiteral("中止(&A)"), QMessageBox::DestructiveRole};
-    const ButtonDef retry{IDRETRY, QStringLiteral("再試行(&R)"), QMessageBox::ActionRole};
-    const ButtonDef ignore{IDIGNORE, QStringLiteral("無視(&I)"), QMessageBox::ActionRole};
-    const ButtonDef yes{IDYES, QStringLiteral("はい(&Y)"), QMessageBox::YesRole};
-    const ButtonDef no{IDNO, QStringLiteral("いいえ(&N)"), QMessageBox::NoRole};
+    const ButtonDef ok{IDOK, QStringLiteral("OK")};
+    const ButtonDef cancel{IDCANCEL, QStringLiteral("キャンセル")};
+    const ButtonDef abort{IDABORT, QStringLiteral("中止(&A)")};
+    const ButtonDef retry{IDRETRY, QStringLiteral("再試行(&R)")};
+    const ButtonDef ignore{IDIGNORE, QStringLiteral("無視(&I)")};
+    const ButtonDef yes{IDYES, QStringLiteral("はい(&Y)")};
+    const ButtonDef no{IDNO, QStringLiteral("いいえ(&N)")};
     switch (set) {
     case MB_OKCANCEL:
         return {ok, cancel};
@@ -100,7 +99,9 @@ protected:
 
 } // namespace
 
-QWidget* activeWindow() { return QApplication::activeWindow(); }
+QWidget* activeWindow() {
+    return QApplication::activeWindow();
+}
 
 int msgBoxA(QWidget* owner, const QString& text, const QString& caption, int style) {
     int set = style & 0x0F;
@@ -128,15 +129,18 @@ int msgBoxA(QWidget* owner, const QString& text, const QString& caption, int sty
     box.setText(shownText);
     box.setWindowTitle(caption);
     box.setIcon(iconOf(style & 0xF0));
+    // One role for every button: the desktop's dialog layout then keeps them in the order added,
+    // as Windows shows them, instead of moving "Yes" or "OK" to the other end.
     QList<QPair<QAbstractButton*, int>> map;
     for (const ButtonDef& d : defs) {
-        QPushButton* b = box.addButton(d.text, d.role);
+        QPushButton* b = box.addButton(d.text, QMessageBox::ActionRole);
         map.append({b, d.result});
+        if (d.result == IDCANCEL) {
+            box.escapeResult = IDCANCEL;
+            box.setEscapeButton(b);
+        }
     }
     box.setDefaultButton(qobject_cast<QPushButton*>(map.first().first));
-    for (const ButtonDef& d : defs)
-        if (d.result == IDCANCEL)
-            box.escapeResult = IDCANCEL;
     if (set == MB_OK)
         box.escapeResult = IDOK;
     if (box.escapeResult == 0)
@@ -156,11 +160,23 @@ int msgBoxA(QWidget* owner, const QString& text, const QString& caption, int sty
     return box.escapeResult != 0 ? box.escapeResult : defs.first().result;
 }
 
-void enableTestSeam(bool on) { seam().enabled = on; }
-bool testSeamEnabled() { return seam().enabled; }
-void pushAnswer(int result) { seam().answers.push_back(result); }
-void clearAnswers() { seam().answers.clear(); }
-QList<Shown> shown() { return seam().shown; }
-void clearShown() { seam().shown.clear(); }
+void enableTestSeam(bool on) {
+    seam().enabled = on;
+}
+bool testSeamEnabled() {
+    return seam().enabled;
+}
+void pushAnswer(int result) {
+    seam().answers.push_back(result);
+}
+void clearAnswers() {
+    seam().answers.clear();
+}
+QList<Shown> shown() {
+    return seam().shown;
+}
+void clearShown() {
+    seam().shown.clear();
+}
 
 } // namespace msgbox

@@ -162,27 +162,37 @@ void SpreadGrid::Impl::syncFull() {
     syncActive();
 }
 
-void SpreadGrid::Impl::applyShowCell() {
-    showPending = false;
-    const int r = std::clamp(showRow, 1, std::max(1, model->maxRows()));
-    const int c = std::clamp(showCol, 1, std::max(1, model->maxCols()));
+void SpreadGrid::Impl::scrollTo(const ScrollRequest& request) {
     if (model->maxRows() < 1 || model->maxCols() < 1)
         return;
+    const int r = std::clamp(request.row, 1, model->maxRows());
+    const int c = std::clamp(request.col, 1, model->maxCols());
     view->updateGeometry();
     view->doItemsLayout();
     const QModelIndex idx = model->index(r - 1, c - 1);
-    if (showPos < 0) {
+    if (request.pos < 0) {
         view->scrollTo(idx, QAbstractItemView::EnsureVisible);
         return;
     }
-    if (showPos <= 2) {
+    if (request.pos <= 2) {
         // Top-left of the view: rows scroll by item, columns by pixel.
         view->verticalScrollBar()->setValue(r - 1);
         view->horizontalScrollBar()->setValue(view->horizontalHeader()->sectionPosition(c - 1));
         return;
     }
-    view->scrollTo(idx,
-                   showPos <= 5 ? QAbstractItemView::PositionAtCenter : QAbstractItemView::PositionAtBottom);
+    view->scrollTo(idx, request.pos <= 5 ? QAbstractItemView::PositionAtCenter
+                                         : QAbstractItemView::PositionAtBottom);
+}
+
+void SpreadGrid::Impl::applyPendingScrolls() {
+    const ScrollRequest show = pendingShow;
+    const ScrollRequest active = pendingActive;
+    pendingShow.pending = false;
+    pendingActive.pending = false;
+    if (show.pending)
+        scrollTo(show);
+    if (active.pending)
+        scrollTo(active);
 }
 
 void SpreadGrid::Impl::applyOperationMode() {
@@ -237,6 +247,7 @@ void SpreadGrid::Impl::cellPressed(int c, int r, Qt::KeyboardModifiers mods) {
     case 3:
         selectOnly(r);
         break;
+    case 1: // read only: the row still toggles, and the program's click handler turns it back
     case 4:
         model->rowData(r).selected = !model->rowData(r).selected;
         break;
@@ -406,23 +417,24 @@ void SpreadGrid::setActiveCell(int col, int row) {
     }
     d->activeCol = col;
     d->activeRow = row;
-    d->showCol = col;
-    d->showRow = row;
-    d->showPos = -1;
-    d->showPending = true;
-    if (d->redraw) {
-        d->syncActive();
-        d->applyShowCell();
+    const Impl::ScrollRequest request{true, col, row, -1};
+    if (!d->redraw) {
+        d->pendingActive = request; // after any ShowCell asked before it
+        return;
     }
+    d->syncActive();
+    d->scrollTo(request);
 }
 
 void SpreadGrid::showCell(int col, int row, int position) {
-    d->showCol = std::max(1, col);
-    d->showRow = std::max(1, row);
-    d->showPos = std::max(0, position);
-    d->showPending = true;
-    if (d->redraw)
-        d->applyShowCell();
+    const Impl::ScrollRequest request{true, std::max(1, col), std::max(1, row), std::max(0, position)};
+    if (!d->redraw) {
+        // A new position replaces every earlier request.
+        d->pendingShow = request;
+        d->pendingActive.pending = false;
+        return;
+    }
+    d->scrollTo(request);
 }
 
 void SpreadGrid::setAction(int action) {
@@ -734,8 +746,7 @@ void SpreadGrid::setReDraw(bool on) {
     if (reset || spans)
         d->syncSpans();
     d->syncActive();
-    if (d->showPending)
-        d->applyShowCell();
+    d->applyPendingScrolls();
     d->view->setUpdatesEnabled(true);
     d->view->viewport()->update();
     d->view->horizontalHeader()->viewport()->update();

@@ -1,5 +1,60 @@
 // The spreadsheet grid: cells addressed by a Row/Col cursor, spans, pictures, colours, sizes, selection,
 // text export and printing of the sheet.
+//
+// Where each member of the old grid control went (its number, its name, the member here):
+//   1      Action (0 active cell, 29 clear selection)    setAction
+//   2, 3   ActiveCol, ActiveRow                          activeCol(), activeRow()
+//   12     BlockMode                                     blockMode(), setBlockMode
+//   18     CellType (0 date, 1 edit, 5 static text,      cellType(), setCellType (CellType enum)
+//          9 picture, 10 check box "1"/"0")
+//   22     Col, 102 Row (0 headers, -1 every one)        col(), setCol, row(), setRow
+//   23     Col2, 103 Row2 (far corner of the block)      col2(), setCol2, row2(), setRow2
+//   27     ColsFrozen                                    colsFrozen(), setColsFrozen
+//   56     GridColor                                     gridColor(), setGridColor
+//   60     hDCPrinter                                    setHDCPrinter(QPrinter*), hDCPrinter()
+//   67, 68 MaxCols, MaxRows                              maxCols(), setMaxCols, maxRows(), setMaxRows
+//   69     MaxTextCellHeight                             maxTextCellHeight()
+//   76     OperationMode                                 operationMode(), setOperationMode
+//   78-89  PrintAbortMsg, PrintBorder, PrintColHeaders,  setPrintAbortMsg, setPrintBorder,
+//          PrintColor, PrintFooter, PrintGrid,           setPrintColHeaders, setPrintColor, setPrintFooter,
+//          PrintHeader, PrintJobName, PrintMargin-       setPrintGrid, setPrintHeader, setPrintJobName,
+//          Bottom/Left/Right/Top (twips)                 setPrintMarginBottom/Left/Right/Top
+//   92-95  PrintRowHeaders, PrintShadows, PrintType,     setPrintRowHeaders, setPrintShadows, setPrintType,
+//          PrintUseDataMax                               setPrintUseDataMax
+//   98     ReDraw                                        reDraw(), setReDraw
+//   106    RowPageBreak (the cursor row)                 rowPageBreak(), setRowPageBreak
+//   118    SelModeIndex                                  selModeIndex(), setSelModeIndex
+//   120    SelModeSelected (the cursor row)              selModeSelected(), setSelModeSelected
+//   155, 156, 158, 159, 275                              setTypeEditCharCase, setTypeEditCharSet,
+//          TypeEditCharCase/CharSet/MultiLine/Password,  setTypeEditMultiLine, setTypeEditPassword,
+//          TypeMaxEditLen                                setTypeEditMaxLen
+//   168, 280  TypeHAlign, TypeVAlign                     setTypeHAlign, setTypeVAlign
+//   176, 177, 179  TypePictCenter/MaintainScale/Stretch  setTypePictCenter/MaintainScale/Stretch
+//   178    TypePictPicture                               typePictPicture(), setTypePictPicture
+//   182-185  TypeTextPrefix/Shadow/ShadowIn/WordWrap     setTypeTextPrefix/Shadow/ShadowIn/WordWrap
+//   191    UnitType (2 twips)                            unitType(), setUnitType
+//   194    UserResizeRow                                 setUserResizeRow
+//   207, 208, 211, 212  FontBold/Italic/Strikethru/      fontBold() ... setFontUnderline
+//          Underline
+//   209, 210  FontName, FontSize                         fontName(), setFontName, fontSize(), setFontSize
+//   217, 220  ColWidth(col), RowHeight(row; -1 all)      colWidth, setColWidth, rowHeight, setRowHeight
+//   235, 258  ColWidthToTwips, RowHeightToTwips          colWidthToTwips, rowHeightToTwips
+//   252, 269  GetText, SetText                           getText, setText
+//   259    SaveTabFile                                   saveTabFile
+//   462    PrintSheet                                    printSheet
+//   471, 476  DeleteRows, InsertRows (MaxRows stays)     deleteRows, insertRows
+//   480, 483  SetActiveCell, ShowCell                    setActiveCell, showCell
+//   481    SetCellBorder                                 setCellBorder
+//   489    SelModeSelCount                               selModeSelCount()
+//   490-492  AddCellSpan, GetCellSpan, RemoveCellSpan    addCellSpan, getCellSpan, removeCellSpan
+//   500    SearchCol                                     searchCol
+//   -501, -513  BackColor, ForeColor (0x00BBGGRR)        backColor(), setBackColor, foreColor(), setForeColor
+//   -517   Text (cursor cell, block or Row -1)           text(), setTextValue
+//   214, 282, 283, 285, 330, 373 (kept, not read)        setting(id), setSetting(id, value)
+//   Enabled                                              QWidget::setEnabled
+//   events Click, DblClick, KeyDown, GotFocus            signals of the same names (also Change and
+//                                                        ButtonClicked for edited and check-box cells)
+// setSetting also takes 27, 76, 191 and 194 by number and hands them to the members above.
 #pragma once
 #include <QPixmap>
 #include <QString>
@@ -167,8 +222,9 @@ public:
     int selModeIndex() const;
     void setSelModeIndex(int row);
     int operationMode() const;
-    // 0 normal; 1 read only (clicks move the active cell, selection stays as the program sets it);
-    // 2 and above select whole rows.
+    // 0 normal; 1 read only: no cell can be edited, and a click toggles the clicked row's selected flag
+    // as in 4, so a Click handler that inverts the flag back leaves the choice unchanged; 2 row mode;
+    // 3 one selected row; 4 a click toggles its row; 5 extended (Ctrl toggles, Shift extends).
     void setOperationMode(int mode);
     // First row after row1, up to row2, whose text in `col` equals `text` whole (the search starts after
     // row1, so 0 searches from row 1); -1 when none. Every flags value matches exact whole text.

@@ -39,10 +39,16 @@ struct SpreadGrid::Impl {
     int lastPages = 0;
     int extendAnchorRow = 0; // shift-click anchor in extended selection
 
-    bool showPending = false;
-    int showCol = 1;
-    int showRow = 1;
-    int showPos = 0;
+    // Scrolls asked for while redraw is off, played back in their order when it comes on: the last
+    // ShowCell first, then the last active cell made visible after it (position -1).
+    struct ScrollRequest {
+        bool pending = false;
+        int col = 1;
+        int row = 1;
+        int pos = 0;
+    };
+    ScrollRequest pendingShow;
+    ScrollRequest pendingActive;
     bool syncing = false; // the grid itself moves the view's current index
 
     // The cells a cell setting applies to.
@@ -60,7 +66,8 @@ struct SpreadGrid::Impl {
     void syncSizes();
     void syncActive();
     void syncFull();
-    void applyShowCell();
+    void scrollTo(const ScrollRequest& request);
+    void applyPendingScrolls();
     void applyOperationMode();
 
     // Events from the view.

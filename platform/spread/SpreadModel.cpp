@@ -34,13 +34,13 @@ bool clampRowRange(int row, int n, int& count) {
 SpreadModel::SpreadModel(QObject* parent) : QAbstractTableModel(parent) {
     // A row is as high as one line of the default font needs, as a fitted row would be.
     defaultRowPx_ = textHeightPx(makeFont(defaultFontName, defaultFontSize), QString(), 0, false);
-    QSharedDataPointer<CellStyle> base(new CellStyle);
-    base->fontName = defaultFontName;
-    base->fontSize = defaultFontSize;
+    baseStyle_ = new CellStyle;
+    baseStyle_->fontName = defaultFontName;
+    baseStyle_->fontSize = defaultFontSize;
     cols_.resize(kDefaultCols + 1);
     for (auto& c : cols_) {
         c.width = defaultColPx_;
-        c.defaults.style = base;
+        c.defaults.style = baseStyle_;
     }
     cols_[0].width = kRowHeaderWidthPx;
     header_.height = defaultRowPx_;
@@ -127,11 +127,10 @@ void SpreadModel::setMaxCols(int cols) {
     if (cols > old) {
         if (!frozen_)
             beginInsertColumns(QModelIndex(), old, cols - 1);
+        // A new column starts with the grid's own format, whatever its neighbours were given.
         ColumnData fresh;
         fresh.width = defaultColPx_;
-        fresh.defaults.style = cols_[0].defaults.style;
-        if (old >= 1)
-            fresh.defaults.style = cols_[old].defaults.style;
+        fresh.defaults.style = baseStyle_;
         cols_.resize(cols + 1, fresh);
         if (!frozen_)
             endInsertColumns();

@@ -175,6 +175,7 @@ private:
     void structureBegin();
     void clipSpans();
 
+    QSharedDataPointer<CellStyle> baseStyle_; // format of a cell nothing was set on
     std::deque<RowData> rows_;
     RowData header_;
     std::vector<ColumnData> cols_;

@@ -171,8 +171,9 @@ QString vbMid(const QString& s, qsizetype start, qsizetype length) {
 }
 
 namespace {
-// Length of the numeric prefix of s from pos: sign, digits, point, exponent.
-qsizetype numberPrefix(const QString& s, qsizetype pos, bool* sawDigit) {
+// Length of the numeric prefix of s from pos: sign, digits, point, exponent ("E", and "D" too when
+// dExponent is set).
+qsizetype numberPrefix(const QString& s, qsizetype pos, bool* sawDigit, bool dExponent = false) {
     qsizetype i = pos;
     *sawDigit = false;
     if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
@@ -188,7 +189,10 @@ qsizetype numberPrefix(const QString& s, qsizetype pos, bool* sawDigit) {
             *sawDigit = true;
         }
     }
-    if (*sawDigit && i < s.size() && (s[i] == u'e' || s[i] == u'E')) {
+    const auto isExponent = [dExponent](QChar c) {
+        return c == u'e' || c == u'E' || (dExponent && (c == u'd' || c == u'D'));
+    };
+    if (*sawDigit && i < s.size() && isExponent(s[i])) {
         qsizetype j = i + 1;
         if (j < s.size() && (s[j] == u'+' || s[j] == u'-'))
             ++j;
@@ -203,17 +207,21 @@ qsizetype numberPrefix(const QString& s, qsizetype pos, bool* sawDigit) {
 } // namespace
 
 double vbVal(const QString& s) {
-    // Val skips blanks, tabs and line feeds anywhere in the leading number; keep it simple:
-    // leading blanks and tabs only.
-    qsizetype i = 0;
-    while (i < s.size() && (s[i] == u' ' || s[i] == u'\t' || s[i] == u'\n' || s[i] == u'\r'))
-        ++i;
+    // Val passes over blanks, tabs and line breaks wherever they stand ("1 2" is 12), then reads
+    // the leading number; "D" is an exponent letter as well as "E".
+    QString t;
+    t.reserve(s.size());
+    for (QChar c : s)
+        if (c != u' ' && c != u'\t' && c != u'\n' && c != u'\r')
+            t += c;
     bool digit = false;
-    qsizetype len = numberPrefix(s, i, &digit);
+    const qsizetype len = numberPrefix(t, 0, &digit, true);
     if (!digit)
         return 0.0;
+    QString number = t.left(len);
+    number.replace(u'd', u'e').replace(u'D', u'e');
     bool ok = false;
-    double v = s.mid(i, len).toDouble(&ok);
+    const double v = number.toDouble(&ok);
     return ok ? v : 0.0;
 }
 

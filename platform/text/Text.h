@@ -27,7 +27,8 @@ QString vbLeft(const QString& s, qsizetype n);
 QString vbRight(const QString& s, qsizetype n);
 QString vbMid(const QString& s, qsizetype start, qsizetype length = -1);
 
-// The leading number of the text (blanks skipped), 0 when there is none.
+// The leading number of the text, blanks, tabs and line breaks passed over wherever they stand;
+// 0 when there is none.
 double vbVal(const QString& s);
 // After trimming: optional sign, digits with an optional point, optional exponent; "" is not numeric.
 bool vbIsNumeric(const QString& s);

@@ -272,7 +272,13 @@ TEST_F(MdlCommADODBTest, DiskFullDuringASaveEndsTheTransaction) {
     ASSERT_GE(logLines().size(), 2);
     EXPECT_EQ(logLines()[1].second, QStringLiteral("database or disk is full"));
     EXPECT_FALSE(con->inTransaction());
+    // The save's rollback then succeeds quietly: the work is undone, and the user sees the one
+    // failure that happened, not a second box about the rollback.
+    EXPECT_TRUE(PFuBolDbRollback(*con));
+    EXPECT_EQ(msgbox::shown().size(), 1);
+    EXPECT_EQ(logLines().size(), 3);
     EXPECT_EQ(rows(*con, QStringLiteral("m_x")), 1);
+    EXPECT_TRUE(PFuDbConClose(*con));
 }
 
 TEST_F(MdlCommADODBTest, ClosingTwiceShows806And807) {

@@ -204,3 +204,13 @@ TEST_F(CompactTest, CompactedDemoDatabaseStillServesTheStartUp) {
     EXPECT_EQ(con.openRecordset(QStringLiteral("SELECT datano FROM m_printinfo"))->recordCount(), 192);
     EXPECT_EQ(con.openRecordset(QStringLiteral("PRAGMA user_version"))->field(0).toLongLong(), 1);
 }
+
+TEST_F(CompactTest, CompactedDatabaseKeepsTheFilePermissions) {
+    // A database shared by the clinic's users through their group stays shared after compaction.
+    const auto shared =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::WriteGroup;
+    ASSERT_TRUE(QFile::setPermissions(dbPath(), shared));
+    EXPECT_TRUE(PFuBolCdbCompact());
+    EXPECT_EQ(QFile::permissions(dbPath()) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), shared);
+    EXPECT_EQ(logLines().last(), LogLine(kProc, kSuccess));
+}

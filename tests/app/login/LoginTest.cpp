@@ -322,6 +322,24 @@ TEST_F(Login, ClosingTheLoginUnloadsEveryOtherFormAndReleasesTheServices) {
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
 }
 
+TEST_F(Login, EndingWhileTheMenuIsOpenUnloadsItWithoutLoggingOut) {
+    logIn(1, "abc");
+    QPointer<FrmMKarte01_002> open = menu();
+    ASSERT_TRUE(open);
+    QPointer<FrmMKarte01_001> form = login;
+
+    // The hidden login form is unloaded from outside (the desktop session ending, say).
+    EXPECT_TRUE(login->close());
+    flushDeletes();
+
+    EXPECT_TRUE(open.isNull());
+    EXPECT_TRUE(form.isNull());
+    EXPECT_TRUE(servicesReleased());
+    EXPECT_EQ(quits, 1);
+    // The menu went as a plain unload: no log-out step, so no busy pointer is left behind.
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(Login, EscapeOnTheLoginEndsTheProgram) {
     QTest::keyClick(login, Qt::Key_Escape);
     flushDeletes();

@@ -4,6 +4,7 @@
 #include <QLockFile>
 
 #include "StartupFixture.h"
+#include "platform/error/VbError.h"
 
 using progfolder::Ini;
 
@@ -388,6 +389,60 @@ TEST_F(StartupFixture, CleanStartShowsTheLoginFormAfterTheFourProgressSteps) {
               (QStringList{QStringLiteral("○カルテ開始処理 開始"), progfolder::kNoCompaction}));
     EXPECT_FALSE(QFileInfo::exists(f.db() + ".bak")); // Optimize F: no compaction
 }
+
+// ---- an unexpected error -------------------------------------------------------------------
+
+struct ErrorCase {
+    int step;
+    std::vector<long> progress; // the values shown before the error
+    bool waitOpen;              // whether the wait window was up when it came
+    int logLines;               // lines in the log by then
+};
+void PrintTo(const ErrorCase& c, std::ostream* os) {
+    *os << "error at step " << c.step;
+}
+
+class UnexpectedErrorTest : public StartupFixture, public ::testing::WithParamInterface<ErrorCase> {
+protected:
+    void TearDown() override {
+        MdlMain::setStepProbe({});
+        StartupFixture::TearDown();
+    }
+};
+
+TEST_P(UnexpectedErrorTest, ClosesTheWaitWindowShows900WithTheDescriptionAndReleases) {
+    ASSERT_EQ(f.makeComplete(), QString());
+    const ErrorCase c = GetParam();
+    bool waitOpen = false;
+    MdlMain::setStepProbe([&](int step) {
+        if (step != c.step)
+            return;
+        waitOpen = FrmMKarte99_002::loaded() != nullptr;
+        throw VbError(5, QStringLiteral("MdlMain"), QStringLiteral("予期しない <エラー>"));
+    });
+
+    EXPECT_FALSE(MdlMain::Main(f.prog()));
+
+    EXPECT_EQ(waitOpen, c.waitOpen);
+    ASSERT_EQ(msgbox::shown().size(), 1);
+    EXPECT_EQ(msgbox::shown()[0].text, QStringLiteral("000-900\r\n予期しない <エラー>"));
+    EXPECT_EQ(msgbox::shown()[0].caption, kCritical);
+    EXPECT_EQ(msgbox::shown()[0].style, kOkStop);
+    EXPECT_EQ(progress, c.progress);
+    EXPECT_EQ(FrmMKarte99_002::loaded(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(FrmMKarte01_001::loaded(), nullptr);
+    EXPECT_TRUE(servicesReleased());
+    EXPECT_EQ(progfolder::logLines(f.log()).size(), c.logLines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, UnexpectedErrorTest,
+                         ::testing::Values(ErrorCase{18, {}, false, 1}, ErrorCase{21, {1}, true, 2},
+                                           ErrorCase{23, {1, 3}, true, 2}, ErrorCase{25, {1, 3}, true, 2},
+                                           ErrorCase{27, {1, 3, 6, 10}, false, 2}),
+                         [](const ::testing::TestParamInfo<ErrorCase>& info) {
+                             return "step" + std::to_string(info.param.step);
+                         });
 
 // ---- second copy ---------------------------------------------------------------------------
 

@@ -367,5 +367,102 @@ TEST_F(AdoTest, DiskFullInsideATransactionEndsTheTransaction) {
     // The engine rolled the whole transaction back by itself.
     EXPECT_FALSE(con.inTransaction());
     EXPECT_EQ(count(con), 3);
+    // The caller's rollback finds the work undone, as it asks, and is no error; a second one is.
+    con.rollbackTrans();
+    EXPECT_FALSE(con.inTransaction());
     EXPECT_TRUE(errorOf([&] { con.rollbackTrans(); }).contains(QStringLiteral("no transaction")));
+    // The connection goes on working in a new transaction.
+    con.execute(QStringLiteral("PRAGMA max_page_count = 1000000"));
+    con.beginTrans();
+    con.execute(QStringLiteral("INSERT INTO m_x (id, code) VALUES (30, 'after')"));
+    con.commitTrans();
+    EXPECT_EQ(count(con), 4);
+}
+
+TEST_F(AdoTest, CommitAfterTheEngineEndedTheTransactionIsAnError) {
+    Connection con;
+    con.open(dbPath, kKey);
+    const long pages =
+        static_cast<long>(con.openRecordset(QStringLiteral("PRAGMA page_count"))->field(0).toLongLong());
+    con.execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 1));
+    con.beginTrans();
+    con.execute(QStringLiteral("INSERT INTO m_x (id, code) VALUES (20, 'lost')"));
+    errorOf([&] {
+        for (int i = 0; i < 50; ++i)
+            con.execute(
+                QStringLiteral("INSERT INTO m_x (id, code) VALUES (%1, hex(randomblob(3000)))").arg(100 + i));
+    });
+    // The first insert is lost with the rest: a commit must not report it saved.
+    EXPECT_TRUE(errorOf([&] { con.commitTrans(); }).contains(QStringLiteral("no transaction")));
+    EXPECT_EQ(count(con, QStringLiteral("WHERE id = 20")), 0);
+    // Nor is a rollback without a transaction quietly accepted afterwards.
+    EXPECT_TRUE(errorOf([&] { con.rollbackTrans(); }).contains(QStringLiteral("no transaction")));
+}
+
+TEST_F(AdoTest, RollbackWithoutBeginIsAnErrorEvenAfterAnEarlierTransaction) {
+    Connection con;
+    con.open(dbPath, kKey);
+    con.beginTrans();
+    con.commitTrans();
+    EXPECT_TRUE(errorOf([&] { con.rollbackTrans(); }).contains(QStringLiteral("no transaction")));
+    con.beginTrans();
+    con.close(); // discards the transaction
+    con.open(dbPath, kKey);
+    EXPECT_TRUE(errorOf([&] { con.rollbackTrans(); }).contains(QStringLiteral("no transaction")));
+}
+
+// ---- text comparison of LIKE -----------------------------------------------------------------
+
+TEST(JetLike, ReadingsMatchWhateverKanaWidthOrCaseTheyAreWrittenIn) {
+    using ado::jetLike;
+    // A reading typed in hiragana finds it in katakana, full-width or half-width.
+    EXPECT_TRUE(jetLike(QStringLiteral("%さとう%"), QStringLiteral("サトウ タロウ")));
+    EXPECT_TRUE(jetLike(QStringLiteral("%さとう%"), QStringLiteral("ｻﾄｳ ﾀﾛｳ")));
+    EXPECT_TRUE(jetLike(QStringLiteral("%サトウ%"), QStringLiteral("さとう　たろう")));
+    // Voiced and semi-voiced marks of half-width kana join their kana, and still count.
+    EXPECT_TRUE(jetLike(QStringLiteral("がっこう"), QStringLiteral("ｶﾞｯｺｳ")));
+    EXPECT_TRUE(jetLike(QStringLiteral("ぱん"), QStringLiteral("ﾊﾟﾝ")));
+    EXPECT_FALSE(jetLike(QStringLiteral("かっこう"), QStringLiteral("ｶﾞｯｺｳ")));
+    EXPECT_FALSE(jetLike(QStringLiteral("%なかだ%"), QStringLiteral("ナカタ ハナコ")));
+    // Letters and digits without case or width; the ideographic space is a blank.
+    EXPECT_TRUE(jetLike(QStringLiteral("abc12"), QStringLiteral("ＡＢＣ１２")));
+    EXPECT_TRUE(jetLike(QStringLiteral("ａ b"), QStringLiteral("A　B")));
+    EXPECT_FALSE(jetLike(QStringLiteral("abc"), QStringLiteral("abd")));
+}
+
+TEST(JetLike, WildcardsAreTheAsciiOnesOnly) {
+    using ado::jetLike;
+    EXPECT_TRUE(jetLike(QStringLiteral("%"), QString()));
+    EXPECT_TRUE(jetLike(QStringLiteral("_"), QStringLiteral("佐")));
+    EXPECT_FALSE(jetLike(QStringLiteral("_"), QStringLiteral("佐藤")));
+    EXPECT_TRUE(jetLike(QStringLiteral("佐_%"), QStringLiteral("佐藤 太郎")));
+    EXPECT_TRUE(jetLike(QStringLiteral("%a%b%c"), QStringLiteral("xxaybzzc")));
+    EXPECT_FALSE(jetLike(QStringLiteral("%a%b%c"), QStringLiteral("xxaybzzcq")));
+    EXPECT_TRUE(jetLike(QStringLiteral("%ab"), QStringLiteral("aab")));
+    EXPECT_FALSE(jetLike(QString(), QStringLiteral("a")));
+    // A typed full-width ％ or ＿ is a character to find, not a wildcard.
+    EXPECT_TRUE(jetLike(QStringLiteral("100％"), QStringLiteral("100%")));
+    EXPECT_FALSE(jetLike(QStringLiteral("100％"), QStringLiteral("100abc")));
+    EXPECT_FALSE(jetLike(QStringLiteral("a＿c"), QStringLiteral("abc")));
+    // An escape makes the next character literal; at the end it matches nothing.
+    EXPECT_TRUE(jetLike(QStringLiteral("10!%"), QStringLiteral("10%"), u'!'));
+    EXPECT_FALSE(jetLike(QStringLiteral("10!%"), QStringLiteral("100"), u'!'));
+    EXPECT_FALSE(jetLike(QStringLiteral("10!"), QStringLiteral("10!"), u'!'));
+}
+
+TEST_F(AdoTest, LikeInSqlComparesTheWayTheClinicDatabaseDid) {
+    Connection con;
+    con.open(dbPath, kKey);
+    con.execute(QStringLiteral("UPDATE m_x SET name = 'サトウ ハナコ' WHERE id = 1"));
+    con.execute(QStringLiteral("UPDATE m_x SET name = 'ｽｽﾞｷ ｲﾁﾛｳ' WHERE id = 3"));
+    EXPECT_EQ(count(con, QStringLiteral("WHERE name LIKE '%はなこ%'")), 1);
+    EXPECT_EQ(count(con, QStringLiteral("WHERE name LIKE '%すずき%'")), 1);
+    EXPECT_EQ(count(con, QStringLiteral("WHERE name LIKE '%'")), 2); // Null never matches
+    EXPECT_EQ(count(con, QStringLiteral("WHERE NOT (name LIKE '%すずき%')")), 1);
+    EXPECT_EQ(count(con, QStringLiteral("WHERE code LIKE '00!_' ESCAPE '!'")), 0);
+    EXPECT_EQ(count(con, QStringLiteral("WHERE code LIKE '00_'")), 3);
+    auto rs = con.openRecordset(QStringLiteral("SELECT NULL LIKE 'a' AS n, 'A' LIKE 'a' AS y"));
+    EXPECT_TRUE(rs->field(QStringLiteral("n")).isNull());
+    EXPECT_EQ(rs->field(QStringLiteral("y")).toLongLong(), 1);
+    errorOf([&] { con.openRecordset(QStringLiteral("SELECT 'a' LIKE 'a' ESCAPE '!!'")); });
 }

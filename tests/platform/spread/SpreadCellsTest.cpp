@@ -216,13 +216,25 @@ TEST(SpreadSelection, ClicksFollowTheOperationMode) {
     g.setRow(4);
     EXPECT_TRUE(g.selModeSelected());
 
-    g.setOperationMode(1); // read only: clicks leave the selection alone
+    // Read only: the clicked row toggles before Click, so a handler that makes the row current and
+    // inverts its flag back (the cleaning list of a stored visit) keeps the choice as it was.
+    g.setOperationMode(1);
+    QMetaObject::Connection back = QObject::connect(&g, &SpreadGrid::Click, [&](int, int row) {
+        g.setRow(row);
+        g.setSelModeSelected(!g.selModeSelected());
+    });
     QTest::mouseClick(g.view()->viewport(), Qt::LeftButton, {}, cellCentre(g, 1, 5));
     QTest::mouseClick(g.view()->viewport(), Qt::LeftButton, {}, cellCentre(g, 1, 4));
+    QObject::disconnect(back);
     EXPECT_EQ(g.selModeSelCount(), 1);
     g.setRow(4);
     EXPECT_TRUE(g.selModeSelected());
+    g.setRow(5);
+    EXPECT_FALSE(g.selModeSelected());
+    EXPECT_EQ(g.activeRow(), 4);
     EXPECT_FALSE(g.view()->model()->flags(g.view()->model()->index(0, 0)) & Qt::ItemIsEditable);
+    QTest::mouseClick(g.view()->viewport(), Qt::LeftButton, {}, cellCentre(g, 1, 5));
+    EXPECT_EQ(g.selModeSelCount(), 2); // without the handler the click alone toggles
 
     g.setOperationMode(3); // one row
     QTest::mouseClick(g.view()->viewport(), Qt::LeftButton, {}, cellCentre(g, 1, 1));
@@ -344,6 +356,46 @@ TEST(SpreadRedraw, ViewCatchesUpWhenRedrawComesBack) {
     // Scrolling below row 1 is clamped.
     g.showCell(1, -20, 0);
     EXPECT_EQ(g.view()->rowAt(0), 0);
+}
+
+TEST(SpreadRedraw, ScrollRequestsMadeWhileOffPlayBackInOrder) {
+    // The month view: ShowCell(1, rows - 30, 0), then SetActiveCell(1, rows - 14), redraw off.
+    SpreadGrid g;
+    g.setMaxCols(3);
+    g.setMaxRows(300);
+    g.setRowHeight(-1, 15);
+    g.resize(400, 600);
+    g.show();
+    QApplication::processEvents();
+    g.setReDraw(false);
+    g.setMaxRows(115);
+    g.showCell(1, 85, 0);
+    g.setActiveCell(1, 101);
+    g.setReDraw(true);
+    QApplication::processEvents();
+    EXPECT_EQ(g.view()->rowAt(0), 84); // row 85 at the top, the active row visible below it
+    const QRect active = g.view()->visualRect(g.view()->model()->index(100, 0));
+    EXPECT_TRUE(g.view()->viewport()->rect().contains(active));
+
+    // A view too short for both: the active cell wins, as it was asked last.
+    g.resize(400, 200);
+    QApplication::processEvents();
+    g.setReDraw(false);
+    g.showCell(1, 10, 0);
+    g.setActiveCell(1, 60);
+    g.setReDraw(true);
+    QApplication::processEvents();
+    EXPECT_TRUE(g.view()->viewport()->rect().contains(g.view()->visualRect(g.view()->model()->index(59, 0))));
+    EXPECT_GT(g.view()->rowAt(0), 9);
+
+    // A ShowCell after the active cell replaces it.
+    g.setReDraw(false);
+    g.setActiveCell(1, 100);
+    g.showCell(1, 3, 0);
+    g.setReDraw(true);
+    QApplication::processEvents();
+    EXPECT_EQ(g.view()->rowAt(0), 2);
+    EXPECT_EQ(g.activeRow(), 100);
 }
 
 TEST(SpreadCells, EditsFromTheViewKeepTheCellRules) {

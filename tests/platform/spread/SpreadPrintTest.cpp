@@ -162,6 +162,30 @@ TEST(SpreadPagination, RowBreakOn41GivesTwoPages) {
     }
 }
 
+TEST(SpreadPagination, FortyRecordRowsFitUnderTheTallestHeader) {
+    // The record book pages every 40 rows; its header is tallest with a two-line address, and its
+    // margins default to 567 twips (283.5 at the bottom). Rows and the header row are 15 units.
+    SpreadGrid g;
+    fillLines(g, 45, 60);
+    g.setRowHeight(0, 15);
+    g.setPrintHeader(QStringLiteral(
+        "/fn\"ＭＳ 明朝\"/fz\"18\"/fb0/fi0/fu0/fk0/fs1/fn\"ＭＳ 明朝\"/fz\"12\"/fb0/fi0/fu0/fk0/fs2"
+        "/fn\"ＭＳ 明朝\"/fz\"10\"/fb0/fi0/fu0/fk0/fs3/f1/c歯　科　診　療　録/n/n/f2氏名:山田　太郎"
+        "　　　　　　　　　　   生年月日:昭45/05/12   性別:男/n住所:/f3東京都千代田区千代田一丁目一番一号"
+        "皇居東御苑管理事務所内東京都千代田区/n千代田/nTEL :03-0000-0000/n職業:なし"));
+    g.setPrintFooter(kFooter);
+    g.setPrintMarginTop(567);
+    g.setPrintMarginBottom(283.5);
+    g.setPrintMarginLeft(567);
+    g.setPrintMarginRight(567);
+    g.setRow(41);
+    g.setRowPageBreak(true);
+    QTemporaryDir dir;
+    auto printer = pdfPrinter(dir.filePath("tall.pdf"));
+    ASSERT_TRUE(g.printSheet(printer.get()));
+    EXPECT_EQ(g.lastPrintPageCount(), 2); // a third page would mean row 40 did not fit
+}
+
 TEST(SpreadPagination, OverflowBreaksWhereTheNextRowDoesNotFit) {
     SpreadGrid g;
     fillLines(g, 100, 100);

@@ -123,6 +123,27 @@ TEST(SpreadRows, RowsAddedLaterTakeTheColumnDefaults) {
     EXPECT_EQ(g.cellType(), SpreadGrid::CellTypeEdit);
 }
 
+TEST(SpreadRows, AddedColumnsStartPlainWhateverTheLastColumnWasGiven) {
+    SpreadGrid g;
+    g.setMaxCols(2);
+    g.setMaxRows(3);
+    g.setCol(2);
+    g.setRow(-1);
+    g.setCellType(SpreadGrid::CellTypeCheckBox);
+    g.setBackColor(0x0000FF);
+    g.setMaxCols(4);
+    for (int r = 1; r <= 3; ++r) {
+        g.setCol(3);
+        g.setRow(r);
+        EXPECT_EQ(g.cellType(), SpreadGrid::CellTypeEdit) << r;
+        EXPECT_EQ(g.backColor(), 0xFFFFFF) << r;
+        g.setCol(2);
+        EXPECT_EQ(g.cellType(), SpreadGrid::CellTypeCheckBox) << r;
+    }
+    g.setText(3, 1, "1");
+    EXPECT_EQ(g.getText(3, 1), "1");
+}
+
 TEST(SpreadRows, ShrinkingDropsRowsAndTheirSpans) {
     SpreadGrid g;
     fill(g, 10);

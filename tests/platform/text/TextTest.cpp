@@ -52,6 +52,14 @@ TEST(VbNumbers, ValAndIsNumeric) {
     EXPECT_DOUBLE_EQ(vbVal(QStringLiteral("  12.5abc")), 12.5);
     EXPECT_DOUBLE_EQ(vbVal(QStringLiteral("abc")), 0.0);
     EXPECT_DOUBLE_EQ(vbVal(QStringLiteral("-3e2")), -300.0);
+    // Blanks, tabs and line breaks are passed over inside the number too; "D" is an exponent.
+    EXPECT_DOUBLE_EQ(vbVal(QStringLiteral("    1615 198th Street N.E.")), 1615198.0);
+    EXPECT_DOUBLE_EQ(vbVal(QStringLiteral(" 2 45 7")), 2457.0);
+    EXPECT_DOUBLE_EQ(vbVal(QStringLiteral("-\t1\r\n.5")), -1.5);
+    EXPECT_DOUBLE_EQ(vbVal(QStringLiteral("24 and 57")), 24.0);
+    EXPECT_DOUBLE_EQ(vbVal(QStringLiteral("1D2")), 100.0);
+    EXPECT_DOUBLE_EQ(vbVal(QStringLiteral("1 e 2x")), 100.0);
+    EXPECT_DOUBLE_EQ(vbVal(QStringLiteral("5d")), 5.0);
     EXPECT_TRUE(vbIsNumeric(QStringLiteral(" 15 ")));
     EXPECT_TRUE(vbIsNumeric(QStringLiteral("-1.5E+3")));
     EXPECT_FALSE(vbIsNumeric(QString()));
