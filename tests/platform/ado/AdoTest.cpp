@@ -45,6 +45,19 @@ protected:
         return QString();
     }
 
+    // Caps the file one page above its size, so that the inserts that follow run out of room;
+    // returns the engine's description of the failure.
+    QString fillUntilDiskFull(Connection& con) {
+        const long pages =
+            static_cast<long>(con.openRecordset(QStringLiteral("PRAGMA page_count"))->field(0).toLongLong());
+        con.execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 1));
+        return errorOf([&] {
+            for (int i = 0; i < 50; ++i)
+                con.execute(
+                    QStringLiteral("INSERT INTO m_x (id, code) VALUES (%1, hex(randomblob(3000)))").arg(100 + i));
+        });
+    }
+
     QTemporaryDir dir;
     QString dbPath;
 };
@@ -353,16 +366,9 @@ TEST_F(AdoTest, ClosingWithAnOpenTransactionDiscardsIt) {
 TEST_F(AdoTest, DiskFullInsideATransactionEndsTheTransaction) {
     Connection con;
     con.open(dbPath, kKey);
-    const long pages =
-        static_cast<long>(con.openRecordset(QStringLiteral("PRAGMA page_count"))->field(0).toLongLong());
-    con.execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 1));
     con.beginTrans();
     con.execute(QStringLiteral("INSERT INTO m_x (id, code) VALUES (20, 'small')"));
-    const QString desc = errorOf([&] {
-        for (int i = 0; i < 50; ++i)
-            con.execute(
-                QStringLiteral("INSERT INTO m_x (id, code) VALUES (%1, hex(randomblob(3000)))").arg(100 + i));
-    });
+    const QString desc = fillUntilDiskFull(con);
     EXPECT_EQ(desc, QStringLiteral("database or disk is full"));
     // The engine rolled the whole transaction back by itself.
     EXPECT_FALSE(con.inTransaction());
@@ -382,16 +388,9 @@ TEST_F(AdoTest, DiskFullInsideATransactionEndsTheTransaction) {
 TEST_F(AdoTest, CommitAfterTheEngineEndedTheTransactionIsAnError) {
     Connection con;
     con.open(dbPath, kKey);
-    const long pages =
-        static_cast<long>(con.openRecordset(QStringLiteral("PRAGMA page_count"))->field(0).toLongLong());
-    con.execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 1));
     con.beginTrans();
     con.execute(QStringLiteral("INSERT INTO m_x (id, code) VALUES (20, 'lost')"));
-    errorOf([&] {
-        for (int i = 0; i < 50; ++i)
-            con.execute(
-                QStringLiteral("INSERT INTO m_x (id, code) VALUES (%1, hex(randomblob(3000)))").arg(100 + i));
-    });
+    EXPECT_EQ(fillUntilDiskFull(con), QStringLiteral("database or disk is full"));
     // The first insert is lost with the rest: a commit must not report it saved.
     EXPECT_TRUE(errorOf([&] { con.commitTrans(); }).contains(QStringLiteral("no transaction")));
     EXPECT_EQ(count(con, QStringLiteral("WHERE id = 20")), 0);
