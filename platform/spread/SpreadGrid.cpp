@@ -11,6 +11,7 @@
 #include "platform/error/VbError.h"
 #include "platform/spread/SpreadGridImpl.h"
 #include "platform/spread/SpreadPaint.h"
+#include "platform/text/KeyCodes.h"
 #include "platform/text/Text.h"
 
 using namespace spread;
@@ -307,7 +308,7 @@ void SpreadGrid::Impl::keyPressed(int key, Qt::KeyboardModifiers mods, bool spac
         }
         view->viewport()->update();
     }
-    emit q->KeyDown(windowsKeyCode(key, mods), windowsShiftState(mods));
+    emit q->KeyDown(keys::windowsKeyCode(key, mods), keys::windowsShiftState(mods));
 }
 
 // --- construction --------------------------------------------------------------------------------------
