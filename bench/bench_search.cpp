@@ -128,6 +128,18 @@ BENCHMARK_CAPTURE(BM_QueryOnly, all, patientsearch::OptAll, QString())->Unit(ben
 BENCHMARK_CAPTURE(BM_QueryOnly, reading, patientsearch::OptReading, QStringLiteral("やまだ"))
     ->Unit(benchmark::kMillisecond);
 
+// The recordset's rows read into list rows.
+void BM_ReadRows(benchmark::State& state) {
+    ado::Connection con;
+    con.open(theRegister().path(), demoPassword());
+    auto rs = con.openRecordset(patientsearch::searchSql(patientsearch::OptAll, QString(), QVariant()).sql);
+    for (auto _ : state) {
+        rs->moveFirst();
+        benchmark::DoNotOptimize(patientsearch::readPatientRows(*rs).size());
+    }
+}
+BENCHMARK(BM_ReadRows)->Unit(benchmark::kMillisecond);
+
 // The rows laid into the list, redrawing off, then shown.
 void BM_ListFill(benchmark::State& state) {
     ado::Connection con;

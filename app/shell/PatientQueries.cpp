@@ -56,10 +56,27 @@ constexpr int kFirstInsuranceColumn = 8;
 QString listBirthday(const ado::Field& field) {
     if (field.isNull())
         return QString();
-    const QDate d = era::parseDate(field.toString());
+    const QString text = field.toString();
+    QDate d;
+    // The register keeps "yyyy/mm/dd": such a text is taken as it stands, without parsing or formatting.
+    const bool plain = text.size() == 10 && text[4] == u'/' && text[7] == u'/';
+    if (plain) {
+        int parts[3] = {0, 0, 0};
+        const int starts[3] = {0, 5, 8}, lengths[3] = {4, 2, 2};
+        bool digits = true;
+        for (int k = 0; k < 3 && digits; ++k)
+            for (int i = starts[k]; i < starts[k] + lengths[k]; ++i) {
+                digits = digits && text[i] >= u'0' && text[i] <= u'9';
+                parts[k] = parts[k] * 10 + (text[i].unicode() - u'0');
+            }
+        if (digits)
+            d = QDate(parts[0], parts[1], parts[2]);
+    } else {
+        d = era::parseDate(text);
+    }
     if (!d.isValid() || d < era::eraFirstDay(0) || d > QDate(2087, 12, 31))
         return QString();
-    return d.toString(QStringLiteral("yyyy/MM/dd"));
+    return plain ? text : d.toString(QStringLiteral("yyyy/MM/dd"));
 }
 
 } // namespace
@@ -104,6 +121,7 @@ Search searchSql(int option, const QString& text, const QVariant& birthday) {
 
 std::vector<PatientRow> readPatientRows(ado::Recordset& rs) {
     std::vector<PatientRow> rows;
+    rows.reserve(static_cast<size_t>(rs.recordCount()));
     QString previous;
     bool first = true;
     for (; !rs.eof(); rs.moveNext()) {
