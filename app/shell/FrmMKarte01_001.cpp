@@ -18,52 +18,23 @@
 using MdlCommInterface::PSuMousePointer;
 
 namespace {
-QPointer<FrmMKarte01_001> gInstance;
-
 std::function<void()>& quitHandler() {
     static std::function<void()> h;
     return h;
 }
-
-// Unloads every other window of the program (the loaded forms), one after the other.
-void unloadOtherForms(QWidget* self) {
-    QList<QPointer<QWidget>> forms;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w == self || w->parentWidget() != nullptr)
-            continue;
-        const Qt::WindowType type = w->windowType();
-        if (type == Qt::Popup || type == Qt::ToolTip || type == Qt::Desktop)
-            continue;
-        forms.append(w);
-    }
-    for (const QPointer<QWidget>& p : forms) {
-        if (!p)
-            continue;
-        p->close();
-        if (p)
-            delete p.data();
-    }
-}
 } // namespace
 
 FrmMKarte01_001::FrmMKarte01_001(QWidget* parent)
-    : QWidget(parent, forms::kWindowFlags), ui(std::make_unique<Ui::FrmMKarte01_001>()) {
-    forms::setUp(*ui, this);
+    : forms::Form(parent), ui(std::make_unique<Ui::FrmMKarte01_001>()) {
+    ui->setupUi(this);
     connect(ui->CmdLogin, &QPushButton::clicked, this, &FrmMKarte01_001::CmdLogin_Click);
     connect(ui->CmdKeyboard, &QPushButton::clicked, this, &FrmMKarte01_001::CmdKeyboard_Click);
     connect(ui->CmdEnd, &QPushButton::clicked, this, &FrmMKarte01_001::CmdEnd_Click);
-    Form_Load();
+    setDefaultButton(ui->CmdLogin);
+    setCancelButton(ui->CmdEnd);
 }
 
 FrmMKarte01_001::~FrmMKarte01_001() = default;
-
-FrmMKarte01_001* FrmMKarte01_001::loaded() {
-    return gInstance.data();
-}
-
-FrmMKarte01_001* FrmMKarte01_001::load() {
-    return forms::loadOnce(gInstance);
-}
 
 void FrmMKarte01_001::setQuitHandler(std::function<void()> handler) {
     quitHandler() = std::move(handler);
@@ -88,29 +59,6 @@ void FrmMKarte01_001::Form_Activate() {
         refresh_ = false;
     }
     PSuMousePointer(0, this);
-}
-
-bool FrmMKarte01_001::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate)
-        Form_Activate();
-    return QWidget::event(e);
-}
-
-void FrmMKarte01_001::keyPressEvent(QKeyEvent* e) {
-    switch (e->key()) {
-    case Qt::Key_Escape: // the end button is the cancel button
-        ui->CmdEnd->click();
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        // A button with the focus takes Enter itself; anywhere else it is the login button's.
-        auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        (focused ? focused : ui->CmdLogin)->click();
-        return;
-    }
-    default:
-        QWidget::keyPressEvent(e);
-    }
 }
 
 QString FrmMKarte01_001::staffListSql(const QString& clinicCode) {
@@ -213,6 +161,7 @@ void FrmMKarte01_001::CmdLogin_Click() {
     if (FuBolLoginCheck(focusTarget)) {
         FrmMKarte99_002::unload();
         FrmMKarte01_002* menu = FrmMKarte01_002::loadNew();
+        connect(menu, &FrmMKarte01_002::loggedOut, this, &FrmMKarte01_001::showAgain);
         menu->show();
         menu->raise();
         menu->activateWindow();
@@ -229,27 +178,28 @@ void FrmMKarte01_001::CmdKeyboard_Click() {
     MdlScreenKey::PSuScreenKeyShow();
 }
 
+void FrmMKarte01_001::showAgain() {
+    // At the end of the program the menu is only unloaded: nothing to show again.
+    if (ending_)
+        return;
+    setEnabled(true);
+    show();
+    raise();
+    activateWindow();
+}
+
 void FrmMKarte01_001::CmdEnd_Click() {
     QCoreApplication::processEvents();
-    close();
+    unloadForm(forms::UnloadMode::Code);
     QCoreApplication::processEvents();
 }
 
-void FrmMKarte01_001::closeEvent(QCloseEvent* e) {
+void FrmMKarte01_001::Form_Unload(bool&) {
     // Closing the login form, by its end button, Esc or the window manager, ends the program.
-    Form_Unload();
-    e->accept();
-}
-
-void FrmMKarte01_001::Form_Unload() {
-    if (unloaded_)
-        return;
-    unloaded_ = true;
+    ending_ = true;
     staffList_.clear();
-    unloadOtherForms(this);
+    forms::unloadAllExcept(this);
     MdlMain::PSuCommObjRelease();
-    if (gInstance == this)
-        gInstance = nullptr;
     if (auto& h = quitHandler())
         h();
     else
