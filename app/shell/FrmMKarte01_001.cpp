@@ -12,6 +12,7 @@
 #include "app/shell/MdlCommADODB.h"
 #include "app/shell/MdlCommInterface.h"
 #include "app/shell/MdlMain.h"
+#include "app/shell/MdlScreenKey.h"
 #include "platform/error/VbError.h"
 #include "ui_FrmMKarte01_001.h"
 
@@ -74,6 +75,29 @@ QString FrmMKarte01_001::staffListSql(const QString& clinicCode) {
            QStringLiteral("ORDER BY m_personnel.staff_code");
 }
 
+void FrmMKarte01_001::readStaffList(ado::Recordset& rs, std::vector<StaffLoginInfo>& list) {
+    list.clear();
+    for (; !rs.eof(); rs.moveNext()) {
+        StaffLoginInfo s;
+        s.staff_class_code = QStringLiteral("2");
+        s.staff_code = MdlCommInterface::PFuStrNullToStr(rs.field(QStringLiteral("staff_code")));
+        s.staff_name = MdlCommInterface::PFuStrNullToStr(rs.field(QStringLiteral("staff_name")));
+        s.passwd = MdlCommInterface::PFuStrNullToStr(rs.field(QStringLiteral("passwd")));
+        list.push_back(s);
+    }
+}
+
+int FrmMKarte01_001::loginRefusal(int index, const QString& typed, const std::vector<StaffLoginInfo>& list) {
+    if (index < 0)
+        return 202;
+    if (typed.isEmpty())
+        return 203;
+    if (static_cast<size_t>(index) >= list.size())
+        throw VbError::of(9, QStringLiteral("FuBolLoginCheck"));
+    // Plain, exact comparison: letter case and blanks count.
+    return typed == list[static_cast<size_t>(index)].passwd ? 0 : 204;
+}
+
 bool FrmMKarte01_001::FuBolStaffListGet() {
     std::unique_ptr<ado::Connection> con;
     std::unique_ptr<ado::Recordset> rs;
@@ -87,16 +111,7 @@ bool FrmMKarte01_001::FuBolStaffListGet() {
             return false;
         }
 
-        staffList_.clear();
-        while (!rs->eof()) {
-            StaffLoginInfo s;
-            s.staff_class_code = QStringLiteral("2");
-            s.staff_code = MdlCommInterface::PFuStrNullToStr(rs->field(QStringLiteral("staff_code")));
-            s.staff_name = MdlCommInterface::PFuStrNullToStr(rs->field(QStringLiteral("staff_name")));
-            s.passwd = MdlCommInterface::PFuStrNullToStr(rs->field(QStringLiteral("passwd")));
-            staffList_.push_back(s);
-            rs->moveNext();
-        }
+        readStaffList(*rs, staffList_);
         for (const StaffLoginInfo& s : staffList_)
             ui->CboStaffName->addItem(s.staff_name);
         // Nobody is chosen until the user picks a name.
@@ -116,31 +131,18 @@ bool FrmMKarte01_001::FuBolLoginCheck(QWidget*& focusTarget) {
     focusTarget = nullptr;
     try {
         const int index = ui->CboStaffName->currentIndex();
-        if (index < 0) {
-            PFuDispMessage(QStringLiteral("001"), QStringLiteral("202"), EnMsgDispButton::O,
+        const int refusal = loginRefusal(index, ui->ImtPassWord->text(), staffList_);
+        if (refusal != 0) {
+            PFuDispMessage(QStringLiteral("001"), QString::number(refusal), EnMsgDispButton::O,
                            EnMsgDispIcon::W);
-            focusTarget = ui->CboStaffName;
-            return false;
-        }
-        const QString typed = ui->ImtPassWord->text();
-        if (typed.isEmpty()) {
-            PFuDispMessage(QStringLiteral("001"), QStringLiteral("203"), EnMsgDispButton::O,
-                           EnMsgDispIcon::W);
-            focusTarget = ui->ImtPassWord;
-            return false;
-        }
-        if (static_cast<size_t>(index) >= staffList_.size())
-            throw VbError::of(9, QStringLiteral("FuBolLoginCheck"));
-        const StaffLoginInfo& chosen = staffList_[static_cast<size_t>(index)];
-        // Plain, exact comparison: letter case and blanks count.
-        if (typed != chosen.passwd) {
-            PFuDispMessage(QStringLiteral("001"), QStringLiteral("204"), EnMsgDispButton::O,
-                           EnMsgDispIcon::W);
-            ui->ImtPassWord->setText(QString());
-            focusTarget = ui->ImtPassWord;
+            if (refusal == 204)
+                ui->ImtPassWord->setText(QString());
+            focusTarget = refusal == 202 ? static_cast<QWidget*>(ui->CboStaffName) : ui->ImtPassWord;
             return false;
         }
         ui->ImtPassWord->setText(QString());
+        // The chosen entry, field by field.
+        const StaffLoginInfo& chosen = staffList_[static_cast<size_t>(index)];
         StaffLoginInfo info;
         info.staff_class_code = chosen.staff_class_code;
         info.staff_code = chosen.staff_code;

@@ -8,6 +8,9 @@
 #include "app/shell/FormSupport.h"
 #include "app/shell/ShellGlobals.h"
 
+namespace ado {
+class Recordset;
+}
 namespace Ui {
 class FrmMKarte01_001;
 }
@@ -24,6 +27,13 @@ public:
 
     // The staff list query for a clinic code (the code's quotes doubled).
     static QString staffListSql(const QString& clinicCode);
+    // Appends one entry per row of the staff query to list (emptied first): class "2", the row's code,
+    // name and password, each Null read as "". A failing read leaves the rows read so far.
+    static void readStaffList(ado::Recordset& rs, std::vector<StaffLoginInfo>& list);
+    // The message that refuses a login with list index chosen and password typed: 0 none (entry index
+    // logs in), 202 nobody chosen, 203 no password typed, 204 not the stored password (exact: case and
+    // blanks count). An index past the list is a run-time error (9).
+    static int loginRefusal(int index, const QString& typed, const std::vector<StaffLoginInfo>& list);
     // The staff list as loaded, entry i belonging to item i of the drop-down list.
     const std::vector<StaffLoginInfo>& staffList() const { return staffList_; }
 
