@@ -12,8 +12,8 @@ const QString kDb = QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.mdb");
 // The demo password: the settings file beside the program, decoded the program's way.
 QByteArray demoPassword() {
     return MdlIniData::FuStrPassDecode(profile::readString(QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.ini"),
-                                                        QStringLiteral("CLIENT"), QStringLiteral("passwd"),
-                                                        QString()));
+                                                           QStringLiteral("CLIENT"), QStringLiteral("passwd"),
+                                                           QString()));
 }
 
 const QString kClinicSql = QStringLiteral(

@@ -47,8 +47,8 @@ protected:
     // program's way.
     static QByteArray demoPassword() {
         return MdlIniData::FuStrPassDecode(profile::readString(QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.ini"),
-                                                            QStringLiteral("CLIENT"),
-                                                            QStringLiteral("passwd"), QString()));
+                                                               QStringLiteral("CLIENT"),
+                                                               QStringLiteral("passwd"), QString()));
     }
 
     // Copies the demo database into the temporary program folder under mdb_name.
