@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include "app/shell/MdlMain.h"
+#include "app/shell/MdlIniData.h"
 #include "app/shell/PatientList.h"
 #include "app/shell/PatientQueries.h"
 #include "platform/ado/Ado.h"
@@ -19,7 +19,7 @@ namespace {
 constexpr int kPatients = 100000;
 
 QByteArray demoPassword() {
-    return MdlMain::FuStrPassDecode(profile::readString(QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.ini"),
+    return MdlIniData::FuStrPassDecode(profile::readString(QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.ini"),
                                                         QStringLiteral("CLIENT"), QStringLiteral("passwd"),
                                                         QString()));
 }
