@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 
 #include "platform/text/Era.h"
@@ -25,6 +26,13 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override { owner_->keyPressed(e); }
     void inputMethodEvent(QInputMethodEvent* e) override { e->ignore(); }
+    void mousePressEvent(QMouseEvent* e) override {
+        QLineEdit::mousePressEvent(e);
+        // A click puts the caret on a slot: the era of an empty field, else the slot at or after the click.
+        if (!hasSelectedText())
+            setCursorPosition(owner_->mask_.isEmpty() ? 0
+                                                      : entry::EraDateMask::nextEditable(cursorPosition()));
+    }
     void mouseDoubleClickEvent(QMouseEvent* e) override {
         e->accept();
         emit owner_->DblClick();

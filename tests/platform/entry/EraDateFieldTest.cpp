@@ -136,6 +136,19 @@ TEST_F(EraDateField, TypedDateBecomesTheValueAndShowsInEraForm) {
     EXPECT_EQ(field.Value(), QVariant(QDate(2025, 1, 25)));
 }
 
+TEST_F(EraDateField, AClickPutsTheCaretOnASlot) {
+    // Anywhere in an empty field: the era, so typing starts there.
+    QTest::mouseClick(edit(), Qt::LeftButton, {}, QPoint(edit()->width() - 4, edit()->height() / 2));
+    EXPECT_EQ(field.SelStart(), 0);
+    QTest::keyClicks(edit(), QStringLiteral("h150401"));
+    EXPECT_EQ(field.Value(), QVariant(QDate(2003, 4, 1)));
+    // In a filled field: the slot at or after the click; past the text, after the last digit.
+    QTest::mouseClick(edit(), Qt::LeftButton, {}, QPoint(2, edit()->height() / 2));
+    EXPECT_EQ(field.SelStart(), 0);
+    QTest::mouseClick(edit(), Qt::LeftButton, {}, QPoint(edit()->width() - 4, edit()->height() / 2));
+    EXPECT_EQ(field.SelStart(), EraDateMask::kLength - 1);
+}
+
 TEST_F(EraDateField, ProgramSetsValueOrTextWithoutRaisingChange) {
     QSignalSpy changes(&field, &ImDate::Change);
     field.setValue(QDate(2019, 5, 1));
