@@ -4,13 +4,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include "app/shell/FrmMKarteS_005.h"
 #include "app/shell/MdlIniData.h"
 #include "app/shell/PatientList.h"
 #include "app/shell/PatientQueries.h"
+#include "app/shell/ShellGlobals.h"
 #include "platform/ado/Ado.h"
+#include "platform/entry/ImText.h"
 #include "platform/profile/Profile.h"
 #include "platform/spread/SpreadGrid.h"
 
@@ -20,8 +25,8 @@ constexpr int kPatients = 100000;
 
 QByteArray demoPassword() {
     return MdlIniData::FuStrPassDecode(profile::readString(QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.ini"),
-                                                        QStringLiteral("CLIENT"), QStringLiteral("passwd"),
-                                                        QString()));
+                                                           QStringLiteral("CLIENT"), QStringLiteral("passwd"),
+                                                           QString()));
 }
 
 // A copy of the demo database whose register holds `patients` generated patients: every one with a
@@ -128,6 +133,18 @@ BENCHMARK_CAPTURE(BM_QueryOnly, all, patientsearch::OptAll, QString())->Unit(ben
 BENCHMARK_CAPTURE(BM_QueryOnly, reading, patientsearch::OptReading, QStringLiteral("やまだ"))
     ->Unit(benchmark::kMillisecond);
 
+// The engine alone: every row of the query stepped through, nothing converted.
+void BM_EngineOnly(benchmark::State& state, int option, const QString& text) {
+    ado::Connection con;
+    con.open(theRegister().path(), demoPassword());
+    const QString sql = patientsearch::searchSql(option, text, QVariant()).sql;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(con.execute(sql));
+}
+BENCHMARK_CAPTURE(BM_EngineOnly, all, patientsearch::OptAll, QString())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_EngineOnly, reading, patientsearch::OptReading, QStringLiteral("やまだ"))
+    ->Unit(benchmark::kMillisecond);
+
 // The recordset's rows read into list rows.
 void BM_ReadRows(benchmark::State& state) {
     ado::Connection con;
@@ -160,6 +177,49 @@ void BM_ListFill(benchmark::State& state) {
     state.counters["rows"] = grid.maxRows();
 }
 BENCHMARK(BM_ListFill)->Unit(benchmark::kMillisecond);
+
+// The program's settings pointed at the generated register.
+void useRegister() {
+    gStrAppPath = theRegister().folder();
+    gStrMdbName = QStringLiteral("Orvanta.mdb");
+    gStrDbPassword = demoPassword();
+    gStaffLoginInfo.staff_name = QStringLiteral("青木 美咲");
+}
+
+// Opening the dialog: its set-up lists every patient.
+void BM_OpenDialog(benchmark::State& state) {
+    useRegister();
+    for (auto _ : state) {
+        FrmMKarteS_005* d = FrmMKarteS_005::load();
+        d->show();
+        QApplication::processEvents();
+        state.PauseTiming();
+        FrmMKarteS_005::unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenDialog)->Unit(benchmark::kMillisecond);
+
+// The search button pressed on the open dialog, up to the list painted on screen.
+void BM_SearchButton(benchmark::State& state, int option, const QString& text) {
+    useRegister();
+    FrmMKarteS_005* d = FrmMKarteS_005::load();
+    d->show();
+    d->OptSearch(option)->click();
+    d->findChild<ImText*>("ImtSearch")->setText(text);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        d->CmdFNC(0)->click();
+        QApplication::processEvents();
+    }
+    state.counters["patients"] = d->SpdPatient()->maxRows();
+    FrmMKarteS_005::unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+BENCHMARK_CAPTURE(BM_SearchButton, all, patientsearch::OptAll, QString())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SearchButton, reading, patientsearch::OptReading, QStringLiteral("やまだ"))
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -39,17 +39,6 @@ const char16_t kHalfWidthKana[] =
     u"。「」、・ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌネノ"
     u"ハヒフヘホマミムメモヤユヨラリルレロワン";
 
-// One character of a LIKE pattern: any run, any one character, or a (folded) character.
-struct PatternItem {
-    enum Kind { AnyRun, AnyOne, Literal } kind;
-    char32_t ch;
-};
-
-void appendFolded(std::vector<PatternItem>& items, const QString& literal) {
-    for (const char32_t c : jetFoldText(literal).toUcs4())
-        items.push_back({PatternItem::Literal, c});
-}
-
 } // namespace
 
 QString jetFoldText(const QString& text) {
@@ -80,36 +69,45 @@ QString jetFoldText(const QString& text) {
     return out.toCaseFolded();
 }
 
-bool jetLike(const QString& pattern, const QString& value, QChar escape) {
-    std::vector<PatternItem> items;
+LikePattern::LikePattern(const QString& pattern, QChar escape) : escape_(escape) {
     QString literal;
+    auto flush = [&] {
+        for (const char32_t c : jetFoldText(literal).toUcs4())
+            items_.push_back({Literal, c});
+        literal.clear();
+    };
     for (qsizetype i = 0; i < pattern.size(); ++i) {
         const QChar c = pattern.at(i);
         if (!escape.isNull() && c == escape) {
-            if (++i >= pattern.size())
-                return false; // an escape with nothing after it matches nothing
+            if (++i >= pattern.size()) {
+                valid_ = false; // an escape with nothing after it matches nothing
+                return;
+            }
             literal += pattern.at(i);
             continue;
         }
         if (c == QLatin1Char('%') || c == QLatin1Char('_')) {
-            appendFolded(items, literal);
-            literal.clear();
-            items.push_back({c == QLatin1Char('%') ? PatternItem::AnyRun : PatternItem::AnyOne, 0});
+            flush();
+            items_.push_back({c == QLatin1Char('%') ? AnyRun : AnyOne, 0});
             continue;
         }
         literal += c;
     }
-    appendFolded(items, literal);
+    flush();
+}
 
+bool LikePattern::matches(const QString& value) const {
+    if (!valid_)
+        return false;
     const auto text = jetFoldText(value).toUcs4();
     const size_t none = static_cast<size_t>(-1);
     size_t p = 0, t = 0, runAt = none, runFrom = 0;
     while (t < static_cast<size_t>(text.size())) {
-        if (p < items.size() && (items[p].kind == PatternItem::AnyOne ||
-                                 (items[p].kind == PatternItem::Literal && items[p].ch == text[t]))) {
+        if (p < items_.size() &&
+            (items_[p].kind == AnyOne || (items_[p].kind == Literal && items_[p].ch == text[t]))) {
             ++p;
             ++t;
-        } else if (p < items.size() && items[p].kind == PatternItem::AnyRun) {
+        } else if (p < items_.size() && items_[p].kind == AnyRun) {
             runAt = p++;
             runFrom = t;
         } else if (runAt != none) {
@@ -120,9 +118,13 @@ bool jetLike(const QString& pattern, const QString& value, QChar escape) {
             return false;
         }
     }
-    while (p < items.size() && items[p].kind == PatternItem::AnyRun)
+    while (p < items_.size() && items_[p].kind == AnyRun)
         ++p;
-    return p == items.size();
+    return p == items_.size();
+}
+
+bool jetLike(const QString& pattern, const QString& value, QChar escape) {
+    return LikePattern(pattern, escape).matches(value);
 }
 
 QString rewriteJetSql(const QString& sql) {
