@@ -105,45 +105,32 @@ Register& theRegister() {
     return r;
 }
 
-// The query and the reading of its rows into the list's rows (what the search does before the grid).
-void BM_QueryToListRows(benchmark::State& state, int option, const QString& text) {
+// How far a search is taken: the engine stepping through the rows (nothing converted), the rows read
+// into the recordset, or read on into the list's rows.
+enum class Stage { Engine, Recordset, ListRows };
+
+void BM_Query(benchmark::State& state, Stage stage, int option, const QString& text) {
     ado::Connection con;
     con.open(theRegister().path(), demoPassword());
     const QString sql = patientsearch::searchSql(option, text, QVariant()).sql;
-    size_t n = 0;
     for (auto _ : state) {
+        if (stage == Stage::Engine) {
+            benchmark::DoNotOptimize(con.execute(sql));
+            continue;
+        }
         auto rs = con.openRecordset(sql);
-        n = patientsearch::readPatientRows(*rs).size();
+        if (stage == Stage::ListRows)
+            benchmark::DoNotOptimize(patientsearch::readPatientRows(*rs).size());
     }
-    state.counters["patients"] = static_cast<double>(n);
 }
-BENCHMARK_CAPTURE(BM_QueryToListRows, all, patientsearch::OptAll, QString())->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_QueryToListRows, reading, patientsearch::OptReading, QStringLiteral("やまだ"))
-    ->Unit(benchmark::kMillisecond);
-
-// The query alone: the engine's rows read into the recordset.
-void BM_QueryOnly(benchmark::State& state, int option, const QString& text) {
-    ado::Connection con;
-    con.open(theRegister().path(), demoPassword());
-    const QString sql = patientsearch::searchSql(option, text, QVariant()).sql;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(con.openRecordset(sql)->recordCount());
-}
-BENCHMARK_CAPTURE(BM_QueryOnly, all, patientsearch::OptAll, QString())->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_QueryOnly, reading, patientsearch::OptReading, QStringLiteral("やまだ"))
-    ->Unit(benchmark::kMillisecond);
-
-// The engine alone: every row of the query stepped through, nothing converted.
-void BM_EngineOnly(benchmark::State& state, int option, const QString& text) {
-    ado::Connection con;
-    con.open(theRegister().path(), demoPassword());
-    const QString sql = patientsearch::searchSql(option, text, QVariant()).sql;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(con.execute(sql));
-}
-BENCHMARK_CAPTURE(BM_EngineOnly, all, patientsearch::OptAll, QString())->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_EngineOnly, reading, patientsearch::OptReading, QStringLiteral("やまだ"))
-    ->Unit(benchmark::kMillisecond);
+#define SEARCH_STAGE(name, stage)                                                                            \
+    BENCHMARK_CAPTURE(BM_Query, name##_all, stage, patientsearch::OptAll, QString())                         \
+        ->Unit(benchmark::kMillisecond);                                                                     \
+    BENCHMARK_CAPTURE(BM_Query, name##_reading, stage, patientsearch::OptReading, QStringLiteral("やまだ"))  \
+        ->Unit(benchmark::kMillisecond)
+SEARCH_STAGE(engine, Stage::Engine);
+SEARCH_STAGE(recordset, Stage::Recordset);
+SEARCH_STAGE(listrows, Stage::ListRows);
 
 // The recordset's rows read into list rows.
 void BM_ReadRows(benchmark::State& state) {

@@ -20,6 +20,24 @@ namespace {
 
 const QString kWorkId = QStringLiteral("113");
 
+// Connects and opens the read-only query. On failure the data layer has shown its message: the caller's
+// log lines follow (connectLog, or the SQL failure and its text) and what was opened is closed.
+bool openQuery(const QString& proc, const QString& connectLog, const QString& sql,
+               std::unique_ptr<ado::Connection>& con, std::unique_ptr<ado::Recordset>& rs) {
+    if (!MdlCommADODB::PFuBolDBConnect(con)) {
+        PFuBolPutLog(proc, connectLog);
+        return false;
+    }
+    long count = 0;
+    if (!MdlCommADODB::PFuBolExecuteSql(sql, *con, count, 0, rs)) {
+        PFuBolPutLog(proc, QStringLiteral("ＳＱＬの実行に失敗"));
+        PFuBolPutLog(proc, QStringLiteral("StrSql:") + sql);
+        MdlCommADODB::PFuDbConClose(*con);
+        return false;
+    }
+    return true;
+}
+
 // How the text criterion field is set for options 1, 3 and 4.
 struct TextCriterion {
     int maxLength;
@@ -139,17 +157,8 @@ bool FrmMKarteS_005::FuBolPatientSerach(bool BolShowNone) {
     std::unique_ptr<ado::Connection> con;
     std::unique_ptr<ado::Recordset> rs;
     try {
-        if (!MdlCommADODB::PFuBolDBConnect(con)) {
-            PFuBolPutLog(proc, QStringLiteral("コネクション確立"));
+        if (!openQuery(proc, QStringLiteral("コネクション確立"), search.sql, con, rs))
             return false;
-        }
-        long count = 0;
-        if (!MdlCommADODB::PFuBolExecuteSql(search.sql, *con, count, 0, rs)) {
-            PFuBolPutLog(proc, QStringLiteral("ＳＱＬの実行に失敗"));
-            PFuBolPutLog(proc, QStringLiteral("StrSql:") + search.sql);
-            MdlCommADODB::PFuDbConClose(*con);
-            return false;
-        }
         clearPatientList(grid);
         grid.setReDraw(false);
         const std::vector<PatientRow> rows = readPatientRows(*rs);
@@ -194,18 +203,9 @@ bool FrmMKarteS_005::FuBolSetData() {
     std::unique_ptr<ado::Connection> con;
     std::unique_ptr<ado::Recordset> rs;
     try {
-        if (!MdlCommADODB::PFuBolDBConnect(con)) {
-            PFuBolPutLog(proc, QStringLiteral("コネクション確立に失敗"));
-            return false;
-        }
         const QString sql = patientSql(card);
-        long count = 0;
-        if (!MdlCommADODB::PFuBolExecuteSql(sql, *con, count, 0, rs)) {
-            PFuBolPutLog(proc, QStringLiteral("ＳＱＬの実行に失敗"));
-            PFuBolPutLog(proc, QStringLiteral("StrSql:") + sql);
-            MdlCommADODB::PFuDbConClose(*con);
+        if (!openQuery(proc, QStringLiteral("コネクション確立に失敗"), sql, con, rs))
             return false;
-        }
         // Filled on a copy: a read that fails halfway leaves the current patient as it was.
         PatientInfo info;
         const bool found = readPatientInfo(*rs, sex, QStringLiteral("0"), info);

@@ -188,19 +188,12 @@ void ImDate::keyPressed(QKeyEvent* e) {
             edited(pos);
         return;
     case Qt::Key_Backspace:
-        if (selection) {
-            mask_.eraseRange(selFrom, selTo);
-            edited(entry::EraDateMask::nextEditable(selFrom));
-        } else {
-            edited(mask_.eraseBefore(pos));
-        }
-        return;
     case Qt::Key_Delete:
         if (selection) {
             mask_.eraseRange(selFrom, selTo);
             edited(entry::EraDateMask::nextEditable(selFrom));
         } else {
-            edited(mask_.eraseAt(pos));
+            edited(e->key() == Qt::Key_Backspace ? mask_.eraseBefore(pos) : mask_.eraseAt(pos));
         }
         return;
     default:
