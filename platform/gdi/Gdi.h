@@ -64,6 +64,10 @@
 //   - RecordingSurface(sizePx, dpi): for tests. Every character is as wide and high as the font's pixel
 //     size; calls() records each drawing call with its pen, brush, text colour and font.
 //
+// Scale modes (ScaleUnits.h)
+//   - scale::kTwips ... kHimetric; scaleConvert(v, from, to, vertical) is ScaleX/ScaleY (user mode counts
+//     as twips, characters are 120 x 240 twips, pixels 15 twips on screen).
+//
 // Moved here from the grid: substituteFontFamily, makeFont (96-dpi pixel-sized QFont),
 // textBlockHeightPx, colorFromBgr/bgrFromColor, kTwipsPerPixel, twipsToPx.
 #pragma once
@@ -72,4 +76,5 @@
 #include "platform/gdi/GdiFont.h"
 #include "platform/gdi/PaintSurface.h"
 #include "platform/gdi/RecordingSurface.h"
+#include "platform/gdi/ScaleUnits.h"
 #include "platform/gdi/Surface.h"
