@@ -26,31 +26,33 @@ ImageCanvas::ImageCanvas(QObject* parent)
 ImageCanvas::~ImageCanvas() = default;
 
 double ImageCanvas::Width() const {
-    return double(surface_->sizePx().width()) * gdi::kTwipsPerPixel;
+    return double(size_.width()) * gdi::kTwipsPerPixel;
 }
 
 void ImageCanvas::setWidth(double twips) {
-    setSizePx(QSize(pxOfTwips(twips), surface_->sizePx().height()));
+    setSizePx(QSize(pxOfTwips(twips), size_.height()));
 }
 
 double ImageCanvas::Height() const {
-    return double(surface_->sizePx().height()) * gdi::kTwipsPerPixel;
+    return double(size_.height()) * gdi::kTwipsPerPixel;
 }
 
 void ImageCanvas::setHeight(double twips) {
-    setSizePx(QSize(surface_->sizePx().width(), pxOfTwips(twips)));
+    setSizePx(QSize(size_.width(), pxOfTwips(twips)));
 }
 
 QSize ImageCanvas::sizePx() const {
-    return surface_->sizePx();
+    return size_;
 }
 
 void ImageCanvas::setSizePx(QSize size) {
     size = size.expandedTo(QSize(0, 0));
-    if (size == surface_->sizePx())
+    if (size == size_)
         return;
-    // A new picture: whatever was drawn is gone.
-    surface_->resize(size);
+    // A new picture: whatever was drawn is gone. A picture with no pixels is null, while the width or
+    // height already set is kept for the next size.
+    size_ = size;
+    surface_->resize(size.width() > 0 && size.height() > 0 ? size : QSize());
     PSuClearCanvas();
 }
 

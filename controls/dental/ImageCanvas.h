@@ -115,6 +115,7 @@ signals:
 
 private:
     std::unique_ptr<gdi::ImageSurface> surface_;
+    QSize size_;
     int backColor_ = 0xFF80FF;
     bool plaqueL_ = false;
     bool plaqueR_ = false;
