@@ -163,7 +163,11 @@ void PaintSurface::doArc(const GdiRect& r, double startDeg, double spanDeg, bool
     QPainter* p = painter();
     if (!p)
         return;
-    const QRectF box(r.left, r.top, r.width() - 1, r.height() - 1);
+    // A stroked path at whole coordinates lands one pixel inside on the right and bottom; half a pixel
+    // in puts the outline on l..r-1 and t..b-1 as GDI draws it, where Ellipse and Rectangle put theirs.
+    // Without a pen the fill stays one pixel short on the right and bottom.
+    const double in = pen().style == PenStyle::Null ? 0.0 : 0.5;
+    const QRectF box(r.left + in, r.top + in, r.width() - 1, r.height() - 1);
     QPainterPath path;
     if (pie) {
         path.moveTo(box.center());
