@@ -97,8 +97,7 @@ void ImageCanvas::setFontBold(bool on) {
 
 void ImageCanvas::PSuDrawText(const QString& StrDrawString, bool BolDrawBack) {
     if (BolDrawBack)
-        kestrin::drawFramedBox(*surface_,
-                               QRect(drawLeft_, drawTop_, std::max(drawWidth_, 0), std::max(drawHeight_, 0)),
+        kestrin::drawFramedBox(*surface_, QRect(drawLeft_, drawTop_, drawWidth_, drawHeight_),
                                ole(drawBorderColor_), ole(drawBackColor_));
     QPoint at(drawLeft_, drawTop_);
     if (textCenter_)

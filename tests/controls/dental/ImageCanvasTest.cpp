@@ -113,6 +113,13 @@ TEST(ImageCanvas, TextWithoutBoxChangesOnlyTextPixels) {
     EXPECT_LE(inked.left(), 7);
     EXPECT_GE(inked.top(), 5);
     EXPECT_LT(inked.bottom(), 5 + 13);
+
+    // A size changed in place is the size of the next text.
+    c.PSuClearCanvas();
+    c.setFontSize(18);
+    c.PSuDrawText(QStringLiteral("M"), false);
+    EXPECT_GT(p.width() * p.height() - countColour(c.PFuGetPicture(), kCanvasBack),
+              2 * (p.width() * p.height() - countColour(p, kCanvasBack)));
 }
 
 TEST(ImageCanvas, PlaqueFaceRectanglesByTheFloorRules) {

@@ -6,6 +6,7 @@
 
 #include "controls/dental/PlaqueCheck.h"
 #include "controls/dental/ToothFace.h"
+#include "tests/controls/dental/ShownWidget.h"
 
 using kestrin::ToothFace;
 
@@ -16,14 +17,9 @@ const QColor kWhite(255, 255, 255);
 const QColor kPlaque(255, 64, 64);
 const QColor kLost(64, 128, 64);
 
-// A shown cell of the given size, so that clicks reach it as they do on a screen.
-struct ShownCell {
-    explicit ShownCell(int side = 64) {
-        cell.resize(side, side);
-        cell.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&cell));
-    }
-    PlaqueCheck cell;
+struct ShownCell : ShownWidget<PlaqueCheck> {
+    explicit ShownCell(int side = 64) : ShownWidget(side) {}
+    PlaqueCheck& cell = w;
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/dental/TF.h"
+#include "tests/controls/dental/ShownWidget.h"
 
 using kestrin::ToothFace;
 
@@ -14,13 +15,9 @@ const QColor kWhite(255, 255, 255);
 const QColor kBack(128, 255, 255);
 const QColor kLost(64, 128, 64);
 
-struct ShownTF {
-    ShownTF() {
-        tf.resize(80, 80);
-        tf.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&tf));
-    }
-    TF tf;
+struct ShownTF : ShownWidget<TF> {
+    ShownTF() : ShownWidget(80) {}
+    TF& tf = w;
 };
 
 } // namespace
