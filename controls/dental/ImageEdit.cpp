@@ -27,8 +27,8 @@ ImageEdit::ImageEdit(QWidget* parent) : QWidget(parent) {
 }
 
 void ImageEdit::setBackColor(int c) {
+    // The next composition takes it; PicOut stays as it was until then.
     backColor_ = c;
-    SuDrawImage();
 }
 
 void ImageEdit::setDelColor(int c) {
