@@ -29,7 +29,7 @@ void PicText::setCellRows(int n) {
     const int rows = std::max(1, n);
     const int heightTw = (cellHeight_ + cellBorderWidth_) * (rows - 1) + cellHeight_;
     surface_.setBackColor(gdi::oleColor(backColor_));
-    surface_.resize(QSize(surface_.sizePx().width(), gdi::twipsToPx(heightTw)));
+    surface_.resize(QSize(widthPx_, gdi::twipsToPx(heightTw)));
     const int right = vbRound(surface_.pxFromTwX(cellWidth_));
     const double rowPx = surface_.pxFromTwY(cellHeight_);
     for (int k = 1; k <= n - 1; ++k) {
@@ -62,7 +62,9 @@ void PicText::writeText(int x, int y, const QString& s, int percent) {
 void PicText::drawCells() {
     surface_.setBackColor(gdi::oleColor(backColor_));
     surface_.cls();
-    surface_.resize(QSize(gdi::twipsToPx(cellWidth_), surface_.sizePx().height()));
+    // The width follows the cell; a 0-high surface holds nothing, so the width is kept apart.
+    widthPx_ = gdi::twipsToPx(cellWidth_);
+    surface_.resize(QSize(widthPx_, std::max(1, surface_.sizePx().height())));
     surface_.setFont(font_);
     surface_.setTextColor(gdi::oleColor(foreColor_));
     setCellRows(1);

@@ -65,6 +65,7 @@ private:
     int cellBorderWidth_ = 1;
     gdi::OleColor cellBorderColor_ = 12632256;
     int cellRows_ = 0;
+    int widthPx_ = 0;
     QFont font_;
     QFont fontFullDP_;
     QFont fontHalfDP_;
