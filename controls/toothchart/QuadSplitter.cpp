@@ -1,28 +1,89 @@
 #include "controls/toothchart/QuadSplitter.h"
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 #include "controls/toothchart/ToothPartCode.h"
 
 namespace QuadSplitter {
 
-QuadText quadrantText(const QString& block, bool right) {
-    QuadText out{QString(), kEmptyMask};
+namespace {
+
+// The tokens of every state character (below 128) at every tooth on either side, and its mask bits,
+// worked out once: splitting is done for every line of a record book.
+struct ToothEntry {
+    char chars[4];
+    quint8 count = 0;
+    quint16 bits = 0; // the mask bits it sets
+};
+
+struct TokenTable {
+    ToothEntry entries[2][9][128];
+    TokenTable() {
+        for (int side = 0; side < 2; ++side)
+            for (int tooth = 1; tooth <= 8; ++tooth)
+                for (int c = 0; c < 128; ++c) {
+                    ToothEntry& e = entries[side][tooth][c];
+                    const QChar s(static_cast<char16_t>(c));
+                    QChar tokens[4];
+                    e.count = static_cast<quint8>(ToothPartCode::writeTokens(tokens, s, tooth, side == 0));
+                    for (int i = 0; i < e.count; ++i)
+                        e.chars[i] = static_cast<char>(tokens[i].unicode());
+                    if (ToothPartCode::isOccupiedPermanent(s))
+                        e.bits |= 1 << (tooth - 1);
+                    if (ToothPartCode::isPresentDeciduous(s, tooth))
+                        e.bits |= 1 << (8 + tooth - 1);
+                }
+    }
+};
+
+const TokenTable& tokenTable() {
+    static const TokenTable table;
+    return table;
+}
+
+// The 8192 possible masks, made once and shared.
+const QString& maskText(int bits) {
+    static const std::vector<QString> masks = [] {
+        std::vector<QString> m(1 << 13);
+        for (int b = 0; b < (1 << 13); ++b) {
+            QString t(13, QChar(u'0'));
+            for (int i = 0; i < 13; ++i)
+                if (b & (1 << i))
+                    t[i] = QChar(u'1');
+            m[b] = t;
+        }
+        return m;
+    }();
+    return masks[bits];
+}
+
+} // namespace
+
+QuadText quadrantText(QStringView block, bool right) {
+    const TokenTable& table = tokenTable();
+    QChar text[8 * 4];
+    int n = 0;
+    int bits = 0;
     for (qsizetype pos = 0; pos < block.size() && pos < 8; ++pos) {
         const int tooth = right ? 8 - static_cast<int>(pos) : static_cast<int>(pos) + 1;
-        const QChar s = block.at(pos);
-        out.text += ToothPartCode::tokensOf(s, tooth, right);
-        if (ToothPartCode::isOccupiedPermanent(s))
-            out.mask[tooth - 1] = QChar('1');
-        if (ToothPartCode::isPresentDeciduous(s, tooth))
-            out.mask[8 + tooth - 1] = QChar('1');
+        const char16_t c = block.at(pos).unicode();
+        if (c >= 128)
+            continue; // no tokens, no mask bit
+        const ToothEntry& e = table.entries[right ? 0 : 1][tooth][c];
+        for (int i = 0; i < e.count; ++i)
+            text[n++] = QChar(static_cast<char16_t>(e.chars[i]));
+        bits |= e.bits;
     }
-    return out;
+    return QuadText{n ? QString(text, n) : QString(), maskText(bits)};
 }
 
 namespace {
 
 enum class Kind { None, Digit, Letter };
 
-Kind kindOf(const QString& tok) {
+Kind kindOf(QStringView tok) {
     if (tok.size() != 2 || tok.at(1) != QChar(' '))
         return Kind::None;
     const QChar c = tok.at(0);
@@ -33,14 +94,14 @@ Kind kindOf(const QString& tok) {
     return Kind::None;
 }
 
-bool isBlank(const QString& s) {
+bool isBlank(QStringView s) {
     return s.trimmed().isEmpty();
 }
 
 // The state of the run being walked.
 struct Run {
     JawTexts out;
-    QString prev;
+    QStringView prev;
     Kind kind = Kind::None;
     int n = 1;
     bool fromRight = false;
@@ -50,13 +111,15 @@ struct Run {
             (fromRight ? out.right : out.left) += prev;
         } else if (n >= 3) {
             if (fromRight) {
-                out.right += QStringLiteral("- ") + prev;
+                out.right += u"- ";
+                out.right += prev;
             } else if (isBlank(out.left)) {
                 // The run began on the right and crossed the midline.
                 out.centre = QStringLiteral("- ");
                 out.left += prev;
             } else {
-                out.left += QStringLiteral("- ") + prev;
+                out.left += u"- ";
+                out.left += prev;
             }
         }
     }
@@ -66,8 +129,10 @@ struct Run {
 
 JawTexts compressJaw(const QString& right, const QString& centre, const QString& left) {
     Run run;
+    run.out.right.reserve(right.size());
+    run.out.left.reserve(left.size());
     for (qsizetype i = 0; i < right.size(); i += 2) {
-        const QString tok = right.mid(i, 2);
+        const QStringView tok = QStringView(right).mid(i, 2);
         const Kind k = kindOf(tok);
         const bool cont =
             k != Kind::None && k == run.kind && tok.at(0).unicode() + 1 == run.prev.at(0).unicode();
@@ -89,12 +154,12 @@ JawTexts compressJaw(const QString& right, const QString& centre, const QString&
         run.n = 1;
     }
     for (qsizetype i = 0; i < left.size(); i += 2) {
-        const QString tok = left.mid(i, 2);
+        const QStringView tok = QStringView(left).mid(i, 2);
         const Kind k = kindOf(tok);
         bool cont = k != Kind::None && k == run.kind;
         if (cont) {
             if (run.fromRight)
-                cont = tok == run.prev && (tok == QStringLiteral("1 ") || tok == QStringLiteral("A "));
+                cont = tok == run.prev && (tok == u"1 " || tok == u"A ");
             else
                 cont = tok.at(0).unicode() == run.prev.at(0).unicode() + 1;
         }
@@ -141,10 +206,11 @@ QuadNotation split(const QString& code) {
     using namespace ToothPartCode;
     QuadNotation q;
     q.compress = isCompressed(code);
-    QuadText ur = quadrantText(blockOf(code, UpperRight), true);
-    QuadText ul = quadrantText(blockOf(code, UpperLeft), false);
-    QuadText dr = quadrantText(blockOf(code, LowerRight), true);
-    QuadText dl = quadrantText(blockOf(code, LowerLeft), false);
+    auto block = [&](int quadrant) { return QStringView(code).mid(1 + 8 * quadrant, 8); };
+    QuadText ur = quadrantText(block(UpperRight), true);
+    QuadText ul = quadrantText(block(UpperLeft), false);
+    QuadText dr = quadrantText(block(LowerRight), true);
+    QuadText dl = quadrantText(block(LowerLeft), false);
     q.urb = ur.mask;
     q.ulb = ul.mask;
     q.drb = dr.mask;

@@ -20,7 +20,7 @@ struct QuadText {
     QString text;
     QString mask;
 };
-QuadText quadrantText(const QString& block, bool right);
+QuadText quadrantText(QStringView block, bool right);
 
 // Joins runs of three or more neighbouring plain teeth of one kind into first, "- ", last, across the
 // midline when no gap stands there.

@@ -1,5 +1,7 @@
 #include "controls/toothchart/ToothPartCode.h"
 
+#include <algorithm>
+
 namespace ToothPartCode {
 
 bool isCompressed(const QString& code) {
@@ -28,11 +30,42 @@ bool isPresentDeciduous(QChar s, int tooth) {
 }
 
 bool isOccupiedPermanent(QChar s) {
-    return QStringLiteral("acdeghjkmnpqrs").contains(s) && !s.isNull();
+    switch (s.unicode()) {
+    case 'a':
+    case 'c':
+    case 'd':
+    case 'e':
+    case 'g':
+    case 'h':
+    case 'j':
+    case 'k':
+    case 'm':
+    case 'n':
+    case 'p':
+    case 'q':
+    case 'r':
+    case 's':
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool isBridgeLetter(QChar s) {
-    return QStringLiteral("dejkmnpqr").contains(s) && !s.isNull();
+    switch (s.unicode()) {
+    case 'd':
+    case 'e':
+    case 'j':
+    case 'k':
+    case 'm':
+    case 'n':
+    case 'p':
+    case 'q':
+    case 'r':
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool hasBridgeContent(const QString& code) {
@@ -51,75 +84,92 @@ bool hasNoTooth(const QString& code) {
     return true;
 }
 
-QString tokensOf(QChar state, int tooth, bool right) {
-    const QChar d = QChar('0' + tooth);
-    const QChar letter = tooth <= 5 ? QChar('A' + tooth - 1) : QChar();
-    auto tok = [](QChar a, QChar b) { return QString(a) + b; };
-    const QString plain = tok(d, QChar(' '));
-    // Tokens as the right quadrant lists them; the left quadrant reads them in reverse.
-    QString first, second;
+int writeTokens(QChar* out, QChar state, int tooth, bool right) {
+    const QChar d(u'0' + tooth);
+    const QChar letter = tooth <= 5 ? QChar(u'A' + tooth - 1) : QChar();
+    const QChar blank(u' ');
+    // The tokens as the right quadrant lists them (first, second); the left quadrant reads them reversed.
+    QChar t[4];
+    int n = 0;
+    auto tok = [&](QChar a, QChar b) {
+        t[n++] = a;
+        t[n++] = b;
+    };
     switch (state.unicode()) {
     case 'a':
-        first = plain;
+        tok(d, blank);
         break;
     case 'b':
         if (!letter.isNull())
-            first = tok(letter, QChar(' '));
+            tok(letter, blank);
         break;
     case 'c':
-        first = tok(d, QChar('M'));
+        tok(d, QChar(u'M'));
         break;
     case 'd':
-        first = tok(d, QChar('S'));
+        tok(d, QChar(u'S'));
         break;
     case 'e':
-        first = tok(d, QChar('W'));
+        tok(d, QChar(u'W'));
         break;
     case 'g':
-        first = plain;
+        tok(d, blank);
         if (!letter.isNull())
-            second = tok(letter, QChar(' '));
+            tok(letter, blank);
         break;
     case 'h':
         if (!letter.isNull())
-            first = tok(letter, QChar(' '));
-        second = plain;
+            tok(letter, blank);
+        tok(d, blank);
         break;
     case 'j':
-        first = tok(d, QChar('M'));
-        second = tok(d, QChar('S'));
+        tok(d, QChar(u'M'));
+        tok(d, QChar(u'S'));
         break;
     case 'k':
-        first = tok(d, QChar('S'));
-        second = tok(d, QChar('M'));
+        tok(d, QChar(u'S'));
+        tok(d, QChar(u'M'));
         break;
     case 'm':
-        first = tok(d, QChar('S'));
-        second = tok(d, QChar('S'));
+        tok(d, QChar(u'S'));
+        tok(d, QChar(u'S'));
         break;
     case 'n':
-        first = plain;
-        second = QStringLiteral("T ");
+        tok(d, blank);
+        tok(QChar(u'T'), blank);
         break;
     case 'p':
-        first = tok(d, QChar('M'));
-        second = QStringLiteral("T ");
+        tok(d, QChar(u'M'));
+        tok(QChar(u'T'), blank);
         break;
     case 'q':
-        first = tok(d, QChar('S'));
-        second = QStringLiteral("T ");
+        tok(d, QChar(u'S'));
+        tok(QChar(u'T'), blank);
         break;
     case 'r':
-        first = tok(d, QChar('W'));
-        second = QStringLiteral("T ");
+        tok(d, QChar(u'W'));
+        tok(QChar(u'T'), blank);
         break;
     default: // "0", the reserved letters and anything else
         break;
     }
-    return right ? first + second : second + first;
+    if (right || n < 4) {
+        std::copy(t, t + n, out);
+    } else {
+        std::copy(t + 2, t + 4, out);
+        std::copy(t, t + 2, out + 2);
+    }
+    return n;
+}
+
+QString tokensOf(QChar state, int tooth, bool right) {
+    QChar buf[4];
+    return QString(buf, writeTokens(buf, state, tooth, right));
 }
 
 QString normalizeForSplitter(const QString& value) {
+    if (value.size() == kLength)
+        return value;
     return (value + QString(kLength, QChar('0'))).left(kLength);
 }
 

@@ -41,6 +41,8 @@ bool hasNoTooth(const QString& code);
 // Tokens of one tooth in a quadrant text, in the quadrant's reading order (right: from the back tooth
 // toward the midline; left: the mirror image).
 QString tokensOf(QChar state, int tooth, bool right);
+// The same, written to a buffer of at least four characters; returns the characters written.
+int writeTokens(QChar* out, QChar state, int tooth, bool right);
 
 // The splitter's form of a value: "0" appended 33 times, cut to 33 characters.
 QString normalizeForSplitter(const QString& value);

@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <memory>
-#include <optional>
 
 #include "platform/gdi/Surface.h"
 
@@ -16,6 +15,8 @@ namespace gdi {
 
 // The QPainter work shared by every painting surface. The painter is begun on the first drawing call
 // (a printer's page exists only once something is drawn) and ended by end().
+struct FontCacheEntry;
+
 class PaintSurface : public Surface {
 public:
     ~PaintSurface() override;
@@ -42,11 +43,11 @@ protected:
     void doImage(const GdiRect& r, const QImage& img) override;
 
 private:
-    const QFontMetrics& metrics() const;
+    FontCacheEntry& fontEntry() const;
     void applyPenAndBrush(QPainter& p, bool withBrush);
 
     std::unique_ptr<QPainter> painter_;
-    mutable std::optional<QFontMetrics> metrics_;
+    mutable FontCacheEntry* font_ = nullptr;
 };
 
 // A persistent picture surface: a QImage at 96 dpi whose content stays until cleared, and which keeps
