@@ -123,57 +123,53 @@ struct Run {
             }
         }
     }
+
+    // Walks one side's tokens. A token continues the run when it is of the run's kind and follows the
+    // previous token: one tooth lower on the right, one higher on the left, and, first on the left after
+    // the right, the same tooth 1 or A (the run crosses the midline).
+    void walk(const QString& text, bool rightSide) {
+        QString& side = rightSide ? out.right : out.left;
+        side.reserve(text.size());
+        for (qsizetype i = 0; i < text.size(); i += 2) {
+            const QStringView tok = QStringView(text).mid(i, 2);
+            const Kind k = kindOf(tok);
+            bool cont = k != Kind::None && k == kind;
+            if (cont) {
+                const char16_t c = tok.at(0).unicode();
+                const char16_t p = prev.at(0).unicode();
+                if (rightSide)
+                    cont = c + 1 == p;
+                else if (fromRight)
+                    cont = tok == prev && (tok == u"1 " || tok == u"A ");
+                else
+                    cont = c == p + 1;
+            }
+            if (cont) {
+                ++n;
+            } else {
+                close();
+                side += tok;
+                n = 1;
+            }
+            prev = tok;
+            kind = k;
+            fromRight = rightSide;
+        }
+    }
 };
 
 } // namespace
 
 JawTexts compressJaw(const QString& right, const QString& centre, const QString& left) {
     Run run;
-    run.out.right.reserve(right.size());
-    run.out.left.reserve(left.size());
-    for (qsizetype i = 0; i < right.size(); i += 2) {
-        const QStringView tok = QStringView(right).mid(i, 2);
-        const Kind k = kindOf(tok);
-        const bool cont =
-            k != Kind::None && k == run.kind && tok.at(0).unicode() + 1 == run.prev.at(0).unicode();
-        if (cont) {
-            ++run.n;
-        } else {
-            run.close();
-            run.out.right += tok;
-            run.n = 1;
-        }
-        run.prev = tok;
-        run.kind = k;
-        run.fromRight = true;
-    }
+    run.walk(right, true);
     if (!isBlank(centre)) {
         run.close();
         run.out.centre = centre;
         run.kind = Kind::None;
         run.n = 1;
     }
-    for (qsizetype i = 0; i < left.size(); i += 2) {
-        const QStringView tok = QStringView(left).mid(i, 2);
-        const Kind k = kindOf(tok);
-        bool cont = k != Kind::None && k == run.kind;
-        if (cont) {
-            if (run.fromRight)
-                cont = tok == run.prev && (tok == u"1 " || tok == u"A ");
-            else
-                cont = tok.at(0).unicode() == run.prev.at(0).unicode() + 1;
-        }
-        if (cont) {
-            ++run.n;
-        } else {
-            run.close();
-            run.out.left += tok;
-            run.n = 1;
-        }
-        run.prev = tok;
-        run.kind = k;
-        run.fromRight = false;
-    }
+    run.walk(left, false);
     run.close();
     return run.out;
 }

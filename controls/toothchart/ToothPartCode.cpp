@@ -30,42 +30,11 @@ bool isPresentDeciduous(QChar s, int tooth) {
 }
 
 bool isOccupiedPermanent(QChar s) {
-    switch (s.unicode()) {
-    case 'a':
-    case 'c':
-    case 'd':
-    case 'e':
-    case 'g':
-    case 'h':
-    case 'j':
-    case 'k':
-    case 'm':
-    case 'n':
-    case 'p':
-    case 'q':
-    case 'r':
-    case 's':
-        return true;
-    default:
-        return false;
-    }
+    return !s.isNull() && QStringView(u"acdeghjkmnpqrs").contains(s);
 }
 
 bool isBridgeLetter(QChar s) {
-    switch (s.unicode()) {
-    case 'd':
-    case 'e':
-    case 'j':
-    case 'k':
-    case 'm':
-    case 'n':
-    case 'p':
-    case 'q':
-    case 'r':
-        return true;
-    default:
-        return false;
-    }
+    return !s.isNull() && QStringView(u"dejkmnpqr").contains(s);
 }
 
 bool hasBridgeContent(const QString& code) {
