@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPdfWriter>
+#include <QPrinter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -316,11 +316,13 @@ TEST(GlyphPrint, PageOfGlyphsThroughThePrinterSurface) {
                        {ToothPartCode::LowerLeft, 2, 'a'}}),
     };
     {
-        QPdfWriter pdf(path);
-        pdf.setResolution(600);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-        gdi::DeviceSurface page(&pdf);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                          QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        gdi::DeviceSurface page(&printer);
+        EXPECT_DOUBLE_EQ(page.twipsPerPixelX(), 1440.0 / printer.resolution());
         page.setBkMode(gdi::BkMode::Transparent);
         page.setFont(gdi::logicalFont(QStringLiteral("ＭＳ　ゴシック"), 10));
         int y = 720;
