@@ -44,6 +44,8 @@ public:
     bool setPart33(const QString& value);
     // PFuBolDispToPart33: rebuilds the code from the cells and sets it through setPart33.
     bool dispToPart33();
+    // PFuBolPart33ToDisp: nothing to do (setting the code fills the cells already).
+    bool part33ToDisp() const { return true; }
     // The current code as last set.
     QString currentCode() const { return current_; }
     // The splitter holding the current code, split.
