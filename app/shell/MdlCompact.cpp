@@ -1,6 +1,4 @@
 // The compaction of the clinic database at start-up: backup, compacted copy, replace.
-#include <sqlite3.h>
-
 #include <QFile>
 #include <filesystem>
 #include <system_error>
@@ -88,89 +86,6 @@ bool backupDatabase(const QString& db, const QString& backup, QString& error) {
     return ok;
 }
 
-void execOrThrow(sqlite3* db, const char* sql) {
-    char* err = nullptr;
-    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &err);
-    if (rc != SQLITE_OK) {
-        const QString msg = QString::fromUtf8(err ? err : sqlite3_errmsg(db));
-        sqlite3_free(err);
-        throw VbError(rc, QStringLiteral("sqlcipher"), msg);
-    }
-}
-
-int pragmaValue(sqlite3* db, const char* sql) {
-    sqlite3_stmt* st = nullptr;
-    int rc = sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
-    int value = 0;
-    if (rc == SQLITE_OK) {
-        rc = sqlite3_step(st);
-        if (rc == SQLITE_ROW) {
-            value = sqlite3_column_int(st, 0);
-            rc = SQLITE_OK;
-        }
-    }
-    sqlite3_finalize(st);
-    if (rc != SQLITE_OK && rc != SQLITE_DONE)
-        throw VbError(rc, QStringLiteral("sqlcipher"), QString::fromUtf8(sqlite3_errmsg(db)));
-    return value;
-}
-
-// Writes a complete compacted copy of the open database at dbPath into newFile, under the same key and
-// with the same file permissions, so every workstation user who could open the database can open
-// the copy that replaces it. user_version and application_id are not carried by the export and
-// are copied by hand.
-void exportCompacted(ado::Connection& engine, const QString& dbPath, const QString& newFile) {
-    sqlite3* db = engine.handle();
-    // The key is checked here: a wrong password fails before anything is written.
-    execOrThrow(db, "SELECT count(*) FROM sqlite_master");
-    const int userVersion = pragmaValue(db, "PRAGMA main.user_version");
-    const int applicationId = pragmaValue(db, "PRAGMA main.application_id");
-
-    // The engine connection cannot create files; an empty file is an empty database to it.
-    QFile f(newFile);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        throw VbError::of(75, kProc, newFile + QStringLiteral(": ") + f.errorString());
-    f.close();
-    std::error_code ec;
-    const auto perms = std::filesystem::status(fsPath(dbPath), ec).permissions();
-    if (!ec)
-        std::filesystem::permissions(fsPath(newFile), perms, std::filesystem::perm_options::replace, ec);
-    if (ec)
-        throw VbError::of(75, kProc, newFile + QStringLiteral(": ") + describe(ec));
-
-    sqlite3_stmt* st = nullptr;
-    int rc = sqlite3_prepare_v2(db, "ATTACH DATABASE ?1 AS newdb KEY ?2", -1, &st, nullptr);
-    if (rc == SQLITE_OK) {
-        const QByteArray path = newFile.toUtf8();
-        sqlite3_bind_text(st, 1, path.constData(), static_cast<int>(path.size()), SQLITE_TRANSIENT);
-        sqlite3_bind_blob(st, 2, gStrDbPassword.constData(), static_cast<int>(gStrDbPassword.size()),
-                          SQLITE_TRANSIENT);
-        rc = sqlite3_step(st);
-        if (rc == SQLITE_DONE)
-            rc = SQLITE_OK;
-    }
-    const QString attachError = QString::fromUtf8(sqlite3_errmsg(db));
-    sqlite3_finalize(st);
-    if (rc != SQLITE_OK)
-        throw VbError(rc, QStringLiteral("sqlcipher"), attachError);
-
-    // Other workstations are kept out while the copy is written.
-    execOrThrow(db, "BEGIN EXCLUSIVE");
-    try {
-        execOrThrow(db, "SELECT sqlcipher_export('newdb')");
-        execOrThrow(db,
-                    QStringLiteral("PRAGMA newdb.user_version = %1").arg(userVersion).toUtf8().constData());
-        execOrThrow(
-            db, QStringLiteral("PRAGMA newdb.application_id = %1").arg(applicationId).toUtf8().constData());
-        execOrThrow(db, "COMMIT");
-    } catch (...) {
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-        throw;
-    }
-    execOrThrow(db, "DETACH DATABASE newdb");
-    engine.close();
-}
-
 } // namespace
 
 bool PFuBolCdbCompact() {
@@ -211,7 +126,8 @@ bool PFuBolCdbCompact() {
 
     // 5. The compacted copy.
     try {
-        exportCompacted(engine, db, newFile);
+        engine.exportCompacted(newFile, gStrDbPassword);
+        engine.close();
     } catch (const std::exception& e) {
         if (engine.isOpen()) {
             try {

@@ -6,10 +6,12 @@
 #include <QLocale>
 #include <QLockFile>
 #include <QTranslator>
+#include <algorithm>
 #include <memory>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
-#include "app/printing/PrintingGlobals.h"
 #include "app/shell/FrmMKarte01_001.h"
 #include "app/shell/FrmMKarte99_002.h"
 #include "app/shell/MdlCommInterface.h"
@@ -33,6 +35,12 @@ std::unique_ptr<QLockFile>& heldLock() {
 QString& heldLockPath() {
     static QString p;
     return p;
+}
+
+// The release routines of the screen folders, run in the order they were first registered.
+std::vector<std::pair<QString, std::function<void()>>>& releaseRoutines() {
+    static std::vector<std::pair<QString, std::function<void()>>> r;
+    return r;
 }
 
 std::function<void(int)>& stepProbe() {
@@ -118,9 +126,24 @@ void PSuCommObjRelease() {
         gObjLogging.reset();
     if (gObjMessage)
         gObjMessage.reset();
-    // Only the program's reference goes: the window itself stays as it is.
-    if (gFrmPrintDlg)
-        gFrmPrintDlg = nullptr;
+    // A copy: a routine may register or remove routines while it runs.
+    const auto routines = releaseRoutines();
+    for (const auto& r : routines)
+        r.second();
+}
+
+void setReleaseRoutine(const QString& name, std::function<void()> routine) {
+    auto& routines = releaseRoutines();
+    const auto it =
+        std::find_if(routines.begin(), routines.end(), [&](const auto& r) { return r.first == name; });
+    if (!routine) {
+        if (it != routines.end())
+            routines.erase(it);
+    } else if (it != routines.end()) {
+        it->second = std::move(routine);
+    } else {
+        routines.emplace_back(name, std::move(routine));
+    }
 }
 
 void setStepProbe(std::function<void(int step)> probe) {

@@ -18,8 +18,13 @@ bool Main();
 // false when the program is to end (second instance or a start-up failure).
 bool Main(const QString& appDir);
 
-// Drops the common services and the kept print dialog (without closing its window).
+// Drops the common services, then runs the release routines the screen folders registered (the
+// printing drops its kept print dialog, without closing its window).
 void PSuCommObjRelease();
+// Registers a routine for PSuCommObjRelease: how a screen folder hands its own end-of-program step to
+// the shell, which includes no screen folder. A routine registered again under the same name replaces
+// the earlier one; an empty routine removes it.
+void setReleaseRoutine(const QString& name, std::function<void()> routine);
 
 // Tests: called with the number of each start-up step from 8 to 27 as it begins; what it throws
 // is an unexpected error of that step. Empty to stop.

@@ -1,8 +1,7 @@
 #include "controls/cancelline/Brannic.h"
 
-#include <QPainter>
-
 #include "platform/error/VbError.h"
+#include "platform/gdi/Gdi.h"
 
 Brannic::Brannic(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -36,14 +35,13 @@ void Brannic::showEvent(QShowEvent* event) {
     raise(); // above the record it crosses out
 }
 
+void Brannic::draw(gdi::Surface& surface, const QSize& size, int color, int width) {
+    const QColor c = gdi::oleColor(static_cast<gdi::OleColor>(color));
+    for (const QLine& l : lines(size))
+        surface.line(l.x1(), l.y1(), l.x2(), l.y2(), c, width);
+}
+
 void Brannic::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    const auto bgr = static_cast<quint32>(lineColor_);
-    QPen pen(QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
-    pen.setWidth(lineWidth_);
-    pen.setCapStyle(Qt::FlatCap);
-    p.setPen(pen);
-    for (const QLine& line : lines(size()))
-        p.drawLine(line);
+    gdi::DeviceSurface surface(this);
+    draw(surface, size(), lineColor_, lineWidth_);
 }

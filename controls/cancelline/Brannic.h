@@ -4,6 +4,10 @@
 #include <QWidget>
 #include <array>
 
+namespace gdi {
+class Surface;
+}
+
 // Line 0 runs from the top-left to the bottom-right corner, line 1 from the bottom-left to the
 // top-right corner, both laid again on every paint so that the X follows the control's size. Nothing
 // but the lines is drawn, and the mouse passes through to the controls underneath. Colour and width
@@ -22,6 +26,8 @@ public:
 
     // The two lines for a control of the given size, in the order line 0, line 1.
     static std::array<QLine, 2> lines(const QSize& size);
+    // Draws the mark of a control of the given size on any surface.
+    static void draw(gdi::Surface& surface, const QSize& size, int color, int width);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

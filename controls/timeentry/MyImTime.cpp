@@ -1,44 +1,21 @@
 #include "controls/timeentry/MyImTime.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
-#include <qdrawutil.h>
 
 #include "controls/timeentry/ClockText.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/msgbox/MsgBox.h"
 #include "platform/text/Text.h"
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-constexpr int kListBackColor = 0xFFFFFF;
+using gdi::kTwipsPerPixel;
+constexpr gdi::OleColor kListBackColor = 0xFFFFFF;
 
-// A Windows colour: 0x00BBGGRR, or a system colour by its number.
 QColor windowsColor(int color) {
-    const auto v = static_cast<quint32>(color);
-    if (v & 0x80000000u) {
-        const QPalette pal = QApplication::palette();
-        switch (v & 0xFF) {
-        case 5: // window
-            return pal.color(QPalette::Base);
-        case 8: // window text
-            return pal.color(QPalette::Text);
-        case 0x0D: // highlight
-            return pal.color(QPalette::Highlight);
-        case 0x0E: // highlighted text
-            return pal.color(QPalette::HighlightedText);
-        case 0x11: // grey text
-            return pal.color(QPalette::Disabled, QPalette::Text);
-        case 0x12: // button text
-            return pal.color(QPalette::ButtonText);
-        default: // 0x0F button face and the rest
-            return pal.color(QPalette::Button);
-        }
-    }
-    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+    return gdi::oleColor(static_cast<gdi::OleColor>(color));
 }
 
 int windowsShift(Qt::KeyboardModifiers m) {
@@ -79,9 +56,7 @@ MyImTime::MyImTime(QWidget* parent) : QWidget(parent) {
     setFocusProxy(cboH_); // focusing the control lands on the hour list
     setMouseTracking(true);
 
-    QFont f(QStringLiteral("IPAPGothic")); // stands for ＭＳ Ｐゴシック
-    f.setPixelSize(12);                    // 9 points at 96 dpi
-    setFont(f);
+    setFont(gdi::makeFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
 
     QComboBox* lists[2] = {cboH_, cboM_};
     for (int k = 0; k < 2; ++k) {
@@ -216,7 +191,7 @@ void MyImTime::applyColors() {
         setText(p, QPalette::WindowText);
         w->setPalette(p);
     }
-    const QColor listBack = windowsColor(kListBackColor);
+    const QColor listBack = gdi::oleColor(kListBackColor);
     for (QComboBox* list : {cboH_, cboM_}) {
         QPalette p = list->palette();
         p.setColor(QPalette::Base, listBack);
@@ -229,11 +204,31 @@ void MyImTime::applyColors() {
 }
 
 void MyImTime::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    if (backStyle_ != 0)
-        p.fillRect(rect(), windowsColor(backColor_));
-    if (borderStyle_ != 0)
-        qDrawWinPanel(&p, rect(), palette(), true);
+    gdi::DeviceSurface surface(this);
+    paintFace(surface, size(), backColor_, backStyle_, borderStyle_);
+}
+
+void MyImTime::paintFace(gdi::Surface& s, const QSize& size, int backColor, int backStyle, int borderStyle) {
+    const int w = size.width();
+    const int h = size.height();
+    if (backStyle != 0)
+        s.fillRect(gdi::GdiRect{0, 0, w, h}, windowsColor(backColor));
+    if (borderStyle == 0)
+        return;
+    // The sunken edge of a bordered window: shadow and dark shadow above and left, highlight and
+    // light below and right. A one-pixel line leaves its end pixel out.
+    const QColor shadow = gdi::systemColor(16);
+    const QColor highlight = gdi::systemColor(20);
+    const QColor darkShadow = gdi::systemColor(21);
+    const QColor light = gdi::systemColor(22);
+    s.line(0, 0, w - 1, 0, shadow, 1);
+    s.line(0, 0, 0, h - 1, shadow, 1);
+    s.line(0, h - 1, w, h - 1, highlight, 1);
+    s.line(w - 1, 0, w - 1, h - 1, highlight, 1);
+    s.line(1, 1, w - 2, 1, darkShadow, 1);
+    s.line(1, 1, 1, h - 2, darkShadow, 1);
+    s.line(1, h - 2, w - 1, h - 2, light, 1);
+    s.line(w - 2, 1, w - 2, h - 2, light, 1);
 }
 
 bool MyImTime::raiseMouse(QMouseEvent* event, void (MyImTime::*signal)(int, int, float, float), int buttons) {

@@ -4,6 +4,9 @@
 
 class QComboBox;
 class QLabel;
+namespace gdi {
+class Surface;
+}
 
 // Hours "0".."23" in CboH, minutes "0", step, 2 x step ... up to 59 in CboM, the captions "時" and "分".
 // Text is "hh:mm" when both lists show an item and "" otherwise: a time whose minute lies between the
@@ -47,6 +50,11 @@ public:
 
     // Repaints the control now.
     void refresh();
+
+    // The control's own face (back colour and border; the lists and captions draw themselves) on any
+    // surface.
+    static void paintFace(gdi::Surface& surface, const QSize& size, int backColor, int backStyle,
+                          int borderStyle);
 
 signals:
     void Click(int CboIndex);

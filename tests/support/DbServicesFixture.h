@@ -6,6 +6,7 @@
 #include "app/shell/MdlMain.h"
 #include "platform/profile/Profile.h"
 #include "support/AppServicesFixture.h"
+#include "support/KeyedDb.h"
 
 class DbServicesFixture : public AppServicesFixture {
 protected:

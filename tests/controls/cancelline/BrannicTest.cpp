@@ -67,12 +67,15 @@ TEST(Brannic, RedCrossFromCornerToCorner) {
 }
 
 TEST(Brannic, FollowsEverySize) {
+    Covered c(QSize(200, 100));
     for (QSize size : {QSize(300, 60), QSize(60, 300), QSize(41, 41), QSize(500, 120)}) {
-        Covered c(size);
+        c.panel.resize(size);
+        c.mark->resize(size);
         const QImage img = c.image();
-        const int w = size.width() - 2;
-        const int h = size.height() - 2;
-        for (QPoint pt : {QPoint(1, 1), QPoint(w, h), QPoint(w, 1), QPoint(1, h)})
+        const int w = size.width() - 1;
+        const int h = size.height() - 1;
+        // The corner pixels themselves and the crossing in the middle.
+        for (QPoint pt : {QPoint(0, 0), QPoint(w, h), QPoint(w, 0), QPoint(0, h), QPoint(w / 2, h / 2)})
             EXPECT_EQ(img.pixelColor(pt), kRed)
                 << size.width() << "x" << size.height() << " at " << pt.x() << "," << pt.y();
         const auto lines = Brannic::lines(size);

@@ -1,4 +1,5 @@
 // The time entry control: its lists, its text for every minute step, its clicks and its surface.
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListView>
@@ -218,8 +219,16 @@ TEST_F(TimeEntryTest, ColoursReachTheirParts) {
     EXPECT_EQ(t.findChild<QLabel*>("Lbl_M")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(h->palette().color(QPalette::Base), QColor(255, 255, 255)); // lists stay white
     EXPECT_EQ(m->palette().color(QPalette::Text), QColor(0, 0, 255));
+    t.setBorderStyle(1); // a sunken edge: dark and shadow at the left, light and midlight at the right
+    const QImage framed = t.grab().toImage();
+    const QPalette pal = QApplication::palette();
+    EXPECT_EQ(framed.pixel(0, 22), pal.color(QPalette::Dark).rgb());
+    EXPECT_EQ(framed.pixel(1, 22), pal.color(QPalette::Shadow).rgb());
+    EXPECT_EQ(framed.pixel(119, 22), pal.color(QPalette::Light).rgb());
+    EXPECT_EQ(framed.pixel(118, 22), pal.color(QPalette::Midlight).rgb());
+    EXPECT_EQ(framed.pixel(60, 25), pal.color(QPalette::Light).rgb());
+    EXPECT_EQ(framed.pixelColor(110, 22), QColor(255, 255, 0));
     t.setBackStyle(0);
-    t.setBorderStyle(1);
     EXPECT_EQ(t.backStyle(), 0);
     EXPECT_EQ(t.borderStyle(), 1);
     EXPECT_EQ(t.backColor(), 0x00FFFF);

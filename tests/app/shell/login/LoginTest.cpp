@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/main/StartupFixture.h"
+#include "app/shell/main/StartupFixture.h"
 
 namespace {
 constexpr int kOkWarn = int(msgbox::MB_OK) | int(msgbox::MB_ICONEXCLAMATION);

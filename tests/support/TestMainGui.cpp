@@ -1,11 +1,12 @@
-// Test entry point: one QApplication for every test, boxes answered by the seam.
+// Test entry point of the widget tests: one QApplication for every test, boxes answered by the seam.
 #include <QApplication>
 #include <gtest/gtest.h>
 
 #include "platform/msgbox/MsgBox.h"
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     msgbox::enableTestSeam(true);

@@ -12,6 +12,7 @@
 #include <ostream>
 
 #include "platform/text/Text.h"
+#include "support/KeyedDb.h"
 #include "support/TestSupport.h"
 
 // Readable failure output for texts.

@@ -49,6 +49,7 @@ protected:
         FrmMKarte99_002::setProgressRecorder([this](long v) { progress.push_back(v); });
         FrmMKarte01_001::setQuitHandler([this] { ++quits; });
         resetShellGlobals();
+        PSuPrintingRegisterRelease();
     }
 
     void TearDown() override {
