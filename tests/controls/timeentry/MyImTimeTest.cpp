@@ -36,23 +36,19 @@ struct TimeEntryTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(TimeEntryTest, StartsEmptyWithHoursAndFiveMinuteSteps) {
+TEST_F(TimeEntryTest, HourListAndMinuteListInSteps) {
     EXPECT_EQ(t.text(), "");
-    EXPECT_EQ(t.listUnit(), 5);
-    EXPECT_EQ(items(h).size(), 24);
-    EXPECT_EQ(items(h).first(), "0");
-    EXPECT_EQ(items(h).last(), "23");
-    EXPECT_EQ(items(m), QStringList({"0", "5", "10", "15", "20", "25", "30", "35", "40", "45", "50", "55"}));
     EXPECT_EQ(h->currentIndex(), -1);
     EXPECT_EQ(m->currentIndex(), -1);
-}
-
-TEST_F(TimeEntryTest, MinuteListFollowsTheStep) {
+    ASSERT_EQ(items(h).size(), 24);
+    EXPECT_EQ(items(h).first() + items(h).last(), "023");
+    EXPECT_EQ(t.listUnit(), 5);
     struct Case {
         int unit;
         QStringList expected;
     };
-    const QStringList fives = items(m);
+    const QStringList fives = {"0", "5", "10", "15", "20", "25", "30", "35", "40", "45", "50", "55"};
+    EXPECT_EQ(items(m), fives);
     const Case cases[] = {
         {15, {"0", "15", "30", "45"}},
         {0, {"0", "15", "30", "45"}}, // 0 keeps what the list holds
@@ -100,14 +96,10 @@ TEST_F(TimeEntryTest, TextOfAnyDateOrTimeForm) {
     };
     const Case cases[] = {
         {"9:5", "09:05", "9", "5"},
-        {"09:05:59", "09:05", "9", "5"},
-        {"2024/01/05 17:45", "17:45", "17", "45"},
+        {"2024/01/05 17:45:59", "17:45", "17", "45"},
         {"2024/01/05", "00:00", "0", "0"},
-        {"1:30 PM", "13:30", "13", "30"},
         {"10:07", "", "10", ""},
         {" ", "", "", ""}, // a blank value stores "", not the blank
-        {"23:55", "23:55", "23", "55"},
-        {"", "", "", ""},
     };
     for (const Case& c : cases) {
         t.setText(QString::fromUtf8(c.in));
