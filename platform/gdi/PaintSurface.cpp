@@ -336,8 +336,8 @@ QPaintDevice* ImageSurface::device() const {
 
 // ---------------------------------------------------------------------------------------------------
 
-DeviceSurface::DeviceSurface(QPaintDevice* device)
-    : device_(device), paged_(dynamic_cast<QPagedPaintDevice*>(device)) {}
+DeviceSurface::DeviceSurface(QPaintDevice* device, double dpi)
+    : device_(device), paged_(dynamic_cast<QPagedPaintDevice*>(device)), dpi_(dpi) {}
 
 DeviceSurface::~DeviceSurface() {
     end();
@@ -348,10 +348,14 @@ QSize DeviceSurface::sizePx() const {
 }
 
 double DeviceSurface::dpiX() const {
+    if (dpi_ > 0)
+        return dpi_;
     return device_ && device_->logicalDpiX() > 0 ? device_->logicalDpiX() : kScreenDpi;
 }
 
 double DeviceSurface::dpiY() const {
+    if (dpi_ > 0)
+        return dpi_;
     return device_ && device_->logicalDpiY() > 0 ? device_->logicalDpiY() : kScreenDpi;
 }
 

@@ -78,10 +78,13 @@ private:
 };
 
 // A surface on any paint device at that device's resolution: a QPrinter or QPdfWriter for printed
-// pages (the origin is the top-left of the printable area), or an image or pixmap.
+// pages (the origin is the top-left of the printable area), or an image, pixmap or widget. A widget is
+// painted on inside its paint event only (the surface must end before the event returns) and is given
+// kScreenDpi, so that it keeps 15 twips per pixel whatever the desktop says.
 class DeviceSurface : public PaintSurface {
 public:
-    explicit DeviceSurface(QPaintDevice* device);
+    // dpi > 0 replaces the device's own resolution.
+    explicit DeviceSurface(QPaintDevice* device, double dpi = 0);
     ~DeviceSurface() override;
 
     QSize sizePx() const override;
@@ -104,6 +107,7 @@ protected:
 private:
     QPaintDevice* device_;
     QPagedPaintDevice* paged_;
+    double dpi_;
 };
 
 } // namespace gdi
