@@ -9,3 +9,7 @@ void PSuPrintingRegisterRelease() {
             gFrmPrintDlg = nullptr;
     });
 }
+
+void resetPrintingGlobals() {
+    gFrmPrintDlg = nullptr;
+}

@@ -1,5 +1,29 @@
 #include "app/shell/ShellGlobals.h"
 
+void resetShellGlobals() {
+    gObjIniFile.reset();
+    gObjLogging.reset();
+    gObjMessage.reset();
+    gStrAppPath.clear();
+    gStrMsgFileName.clear();
+    gStrLogFileName.clear();
+    gStrClinicCode.clear();
+    gStrConString.clear();
+    gStrDbPassword.clear();
+    gStrMdbName.clear();
+    gStrOptimize.clear();
+    gStrCompactCon.clear();
+    gStrImagePath.clear();
+    gStrEiseiMM.clear();
+    gStrEiseiChkMM.clear();
+    gBolPrintDialog = gBolPrintPreview = gBolMainBtn = false;
+    gDblKizami = 0.0;
+    gClinicInfo = ClinicInfo{};
+    gStaffLoginInfo = StaffLoginInfo{};
+    gDblPocketBaseX.fill(0.0);
+    gDblPocketBaseY.fill(0.0);
+}
+
 bool PFuBolPutLog(const QString& StrFunction, const QString& StrLogMsg) {
     if (!gObjLogging)
         return false;

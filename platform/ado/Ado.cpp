@@ -129,6 +129,18 @@ qint64 Field::toLongLong() const {
 
 // ---- Recordset -----------------------------------------------------------------------------
 
+std::unique_ptr<Recordset> Recordset::fromRows(const QStringList& names,
+                                               std::vector<std::vector<QVariant>> rows) {
+    for (auto& row : rows)
+        row.resize(static_cast<size_t>(names.size()));
+    auto rs = std::make_unique<Recordset>();
+    rs->names_ = names;
+    rs->rows_ = std::move(rows);
+    rs->open_ = true;
+    rs->pos_ = 0;
+    return rs;
+}
+
 void Recordset::close() {
     if (!open_)
         fail(kErrObjectClosed);

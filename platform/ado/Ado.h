@@ -37,6 +37,11 @@ private:
 // All rows of one query, read at open: the row count is exact and the cursor moves freely.
 class Recordset {
 public:
+    // An open recordset on its first row over rows given in memory, one value per name in each row (an
+    // invalid or null QVariant is Null): how a reader of recordsets is tested with a table of rows.
+    static std::unique_ptr<Recordset> fromRows(const QStringList& names,
+                                               std::vector<std::vector<QVariant>> rows);
+
     bool isOpen() const { return open_; }
     void close();
     qint64 recordCount() const { return static_cast<qint64>(rows_.size()); }

@@ -1,7 +1,9 @@
-// Test entry point of the widget tests: one QApplication for every test, boxes answered by the seam.
+// Test entry point of the widget tests: one QApplication for every test; message boxes and modal
+// windows answered by their seams.
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "platform/msgbox/Modal.h"
 #include "platform/msgbox/MsgBox.h"
 
 int main(int argc, char** argv) {
@@ -10,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     msgbox::enableTestSeam(true);
+    modal::enableTestSeam(true);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

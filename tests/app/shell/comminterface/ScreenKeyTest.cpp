@@ -6,7 +6,7 @@
 #include <csignal>
 
 #include "ServicesFixture.h"
-#include "app/shell/MdlCommInterface.h"
+#include "app/shell/MdlScreenKey.h"
 #include "platform/msgbox/MsgBox.h"
 
 using namespace MdlScreenKey;

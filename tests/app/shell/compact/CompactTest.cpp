@@ -2,7 +2,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "app/shell/MdlCommInterface.h"
+#include "app/shell/MdlCommInterfaceCompact.h"
 #include "platform/ado/Ado.h"
 #include "support/DbServicesFixture.h"
 

@@ -1,41 +1,42 @@
 // The settings values read at start-up and the unscrambling of the database password.
 #include "StartupFixture.h"
+#include "app/shell/MdlIniData.h"
 
 using progfolder::Ini;
 
 // ---- password unscrambling -----------------------------------------------------------------
 
 TEST(PassDecode, UnscramblesWithTheProgramKeyInTurn) {
-    EXPECT_EQ(MdlMain::FuStrPassDecode("151F1A41515407"), QByteArray("dental1"));
-    EXPECT_EQ(MdlMain::FuStrPassDecode("151f1a41515407"), QByteArray("dental1"));
+    EXPECT_EQ(MdlIniData::FuStrPassDecode("151F1A41515407"), QByteArray("dental1"));
+    EXPECT_EQ(MdlIniData::FuStrPassDecode("151f1a41515407"), QByteArray("dental1"));
     // The 8th character is unscrambled with the key's first character again.
-    EXPECT_EQ(MdlMain::FuStrPassDecode("3C1306505C5C57434A4601"), QByteArray("Mirelda2024"));
+    EXPECT_EQ(MdlIniData::FuStrPassDecode("3C1306505C5C57434A4601"), QByteArray("Mirelda2024"));
 }
 
 TEST(PassDecode, OddLengthsRoundHalvesToEvenAndMissingDigitsCountAsZero) {
-    EXPECT_EQ(MdlMain::FuStrPassDecode("151F1A415154071"), QByteArray("dental1a")); // 15 -> 8 bytes
-    EXPECT_EQ(MdlMain::FuAryHexToBytes("12345678901234567").size(), 8);             // 17 -> 8
-    EXPECT_EQ(MdlMain::FuAryHexToBytes("1234567890123456789").size(), 10);          // 19 -> 10
-    EXPECT_EQ(MdlMain::FuStrPassDecode("ZZZZZZZZZZZZZZ"), QByteArray("qzt5086"));
-    EXPECT_EQ(MdlMain::FuStrPassDecode("00000000000000"), QByteArray("qzt5086"));
+    EXPECT_EQ(MdlIniData::FuStrPassDecode("151F1A415154071"), QByteArray("dental1a")); // 15 -> 8 bytes
+    EXPECT_EQ(MdlIniData::FuAryHexToBytes("12345678901234567").size(), 8);             // 17 -> 8
+    EXPECT_EQ(MdlIniData::FuAryHexToBytes("1234567890123456789").size(), 10);          // 19 -> 10
+    EXPECT_EQ(MdlIniData::FuStrPassDecode("ZZZZZZZZZZZZZZ"), QByteArray("qzt5086"));
+    EXPECT_EQ(MdlIniData::FuStrPassDecode("00000000000000"), QByteArray("qzt5086"));
 }
 
 TEST(PassDecode, KeepsEveryByteIncludingZeroAndHighBytes) {
     // "71" XOR 'q' is a zero byte; high bytes stay raw (a CP932 password's bytes).
-    const QByteArray pw = MdlMain::FuStrPassDecode("71FF74353038364D");
+    const QByteArray pw = MdlIniData::FuStrPassDecode("71FF74353038364D");
     ASSERT_EQ(pw.size(), 8);
     EXPECT_EQ(pw[0], '\0');
     EXPECT_EQ(static_cast<unsigned char>(pw[1]), 0xFF ^ 0x7A);
     EXPECT_EQ(pw.mid(2, 5), QByteArray(5, '\0'));
     EXPECT_EQ(static_cast<unsigned char>(pw[7]), 0x4D ^ 0x71);
-    EXPECT_EQ(MdlMain::FuStrPassDecode(progfolder::scramble("歯科衛生")), QByteArray("歯科衛生"));
+    EXPECT_EQ(MdlIniData::FuStrPassDecode(progfolder::scramble("歯科衛生")), QByteArray("歯科衛生"));
 }
 
 TEST(PassDecode, PairDigitsInEitherCase) {
-    EXPECT_EQ(MdlMain::FuBytHexToByte("aF"), 0xAF);
-    EXPECT_EQ(MdlMain::FuBytHexToByte("0g"), 0x00);
-    EXPECT_EQ(MdlMain::FuBytHexToByte("7"), 0x70);
-    EXPECT_EQ(MdlMain::FuBytHexToByte(""), 0x00);
+    EXPECT_EQ(MdlIniData::FuBytHexToByte("aF"), 0xAF);
+    EXPECT_EQ(MdlIniData::FuBytHexToByte("0g"), 0x00);
+    EXPECT_EQ(MdlIniData::FuBytHexToByte("7"), 0x70);
+    EXPECT_EQ(MdlIniData::FuBytHexToByte(""), 0x00);
 }
 
 // ---- PFuGetIniData -------------------------------------------------------------------------
@@ -52,7 +53,7 @@ protected:
         gObjIniFile->PoSetIniFilePath(f.prog() + "/Orvanta.ini");
         QDir().mkpath(f.prog() + "/log");
         gObjLogging->PoSetLogFilePath(f.log());
-        return MdlMain::PFuGetIniData();
+        return MdlIniData::PFuGetIniData();
     }
     QStringList lines() const { return progfolder::logLines(f.log()); }
 };

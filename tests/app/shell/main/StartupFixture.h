@@ -15,26 +15,11 @@
 #include "app/shell/ShellGlobals.h"
 #include "platform/msgbox/MsgBox.h"
 
-inline void resetShellGlobals() {
+// Everything a start-up leaves behind, gone: services, settings values, records, the print dialog.
+inline void resetProgramGlobals() {
     MdlMain::PSuCommObjRelease();
-    gStrAppPath.clear();
-    gStrMsgFileName.clear();
-    gStrLogFileName.clear();
-    gStrClinicCode.clear();
-    gStrConString.clear();
-    gStrDbPassword.clear();
-    gStrMdbName.clear();
-    gStrOptimize.clear();
-    gStrCompactCon.clear();
-    gStrImagePath.clear();
-    gStrEiseiMM.clear();
-    gStrEiseiChkMM.clear();
-    gBolPrintDialog = gBolPrintPreview = gBolMainBtn = false;
-    gDblKizami = 0.0;
-    gClinicInfo = ClinicInfo{};
-    gStaffLoginInfo = StaffLoginInfo{};
-    gDblPocketBaseX.fill(0.0);
-    gDblPocketBaseY.fill(0.0);
+    resetShellGlobals();
+    resetPrintingGlobals();
 }
 
 class StartupFixture : public ::testing::Test {
@@ -48,7 +33,7 @@ protected:
         msgbox::clearAnswers();
         FrmMKarte99_002::setProgressRecorder([this](long v) { progress.push_back(v); });
         FrmMKarte01_001::setQuitHandler([this] { ++quits; });
-        resetShellGlobals();
+        resetProgramGlobals();
         PSuPrintingRegisterRelease();
     }
 
@@ -60,7 +45,7 @@ protected:
         FrmMKarte99_002::setProgressRecorder({});
         FrmMKarte01_001::setQuitHandler({});
         FrmMKarte01_002::setRecordServices({});
-        resetShellGlobals();
+        resetProgramGlobals();
         MdlMain::releaseInstanceLock();
         MdlMain::setInstanceLockPath(QString());
         QDir::setCurrent(oldCwd_);

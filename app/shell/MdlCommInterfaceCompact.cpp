@@ -1,11 +1,12 @@
-// The compaction of the clinic database at start-up: backup, compacted copy, replace.
+#include "app/shell/MdlCommInterfaceCompact.h"
+
 #include <QFile>
 #include <filesystem>
 #include <system_error>
 
-#include "app/shell/MdlCommInterface.h"
 #include "app/shell/ShellGlobals.h"
 #include "platform/ado/Ado.h"
+#include "platform/text/Text.h"
 
 namespace MdlCommInterface {
 namespace {
@@ -93,8 +94,7 @@ bool PFuBolCdbCompact() {
         log(QStringLiteral("MDBの最適化をしていません(エラーじゃない)"));
         return true;
     }
-    QString db = gStrAppPath + gStrMdbName;
-    db.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString db = text::localPath(gStrAppPath + gStrMdbName);
     const QString newFile = db + QStringLiteral("_NEW.mdb");
     const QString backup = db + QStringLiteral(".bak");
     QString error;
