@@ -16,12 +16,18 @@ const std::array<QString, kToothCount>& ToothOrder52() {
 }
 
 QString toothColumnList(const QString& prefix) {
+    // The load asks for the same few lists thousands of times.
+    static thread_local QString lastPrefix, lastList;
+    if (prefix == lastPrefix && !lastList.isEmpty())
+        return lastList;
     QString list;
     for (const QString& suffix : ToothOrder52()) {
         if (!list.isEmpty())
             list += QLatin1String(", ");
         list += prefix + suffix;
     }
+    lastPrefix = prefix;
+    lastList = list;
     return list;
 }
 

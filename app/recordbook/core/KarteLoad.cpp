@@ -133,6 +133,10 @@ bool FuBolKarteGetDataMain(KarteLoadView& view) {
             con.reset();
             return false;
         }
+        // The whole book is read in one read transaction on this one connection: head, lines and
+        // details come from one state of the database even while another workstation saves, and
+        // the connection is keyed once (keying costs more than reading a whole book's lines).
+        con->execute(QStringLiteral("BEGIN"));
         long count = 0;
         if (!PFuBolExecuteSql(headSql(), *con, count, 0, rs)) {
             PSuDbCloseQuietly(rs, con);
@@ -153,6 +157,7 @@ bool FuBolKarteGetDataMain(KarteLoadView& view) {
         }
         rs.reset();
         if (count == 0) {
+            con->execute(QStringLiteral("COMMIT"));
             PFuDbConClose(*con);
             return true;
         }
@@ -176,13 +181,13 @@ bool FuBolKarteGetDataMain(KarteLoadView& view) {
         gKarteStoredHead.max_rec_no = gLngStoredCount;
         const bool rsClosed = PFuDbRsClose(*rs);
         rs.reset();
-        if (!rsClosed || !PFuDbConClose(*con)) {
+        if (!rsClosed) {
             PSuDbCloseQuietly(rs, con);
             return false;
         }
 
         walkChain([](KarteLine& line) { gStrKarteMonth = text::vbLeft(line.karte_date, 7); });
-        return FuBolKarteSubDataGet(view);
+        return FuBolKarteSubDataGet(view, *con);
     } catch (const std::exception& e) {
         PFuBolPutLog(proc, errorDescription(e));
         PFuDispMessage(QStringLiteral("011"), QStringLiteral("801"), EnMsgDispButton::O, EnMsgDispIcon::W,
@@ -192,17 +197,14 @@ bool FuBolKarteGetDataMain(KarteLoadView& view) {
     }
 }
 
-bool FuBolKarteSubDataGet(KarteLoadView& view) {
+bool FuBolKarteSubDataGet(KarteLoadView& view, ado::Connection& con) {
     // No trap of its own: a run-time error here is the caller's (the book is refused).
     const long lines = ubound(gKarteLines);
-    if (lines == 0)
-        return true;
-    const QString proc = QStringLiteral("FuBolKarteSubDataGet");
-    std::unique_ptr<ado::Connection> con;
-    if (!PFuBolDBConnect(con)) {
-        PFuBolPutLog(proc, QStringLiteral("コネクション確立に失敗"));
-        return false;
+    if (lines == 0) {
+        con.execute(QStringLiteral("COMMIT"));
+        return PFuDbConClose(con);
     }
+    const QString proc = QStringLiteral("FuBolKarteSubDataGet");
     view.setGetMessage(kMsgReadingDetails);
     view.setGetCnt(0);
     view.setAllCnt(lines);
@@ -220,20 +222,21 @@ bool FuBolKarteSubDataGet(KarteLoadView& view) {
         view.refresh();
         bool ok = true;
         if (line.obj_id == kObjAppeals)
-            ok = FuBolSyusoGet(*con, line.karte_date, line.entry_no, rec);
+            ok = FuBolSyusoGet(con, line.karte_date, line.entry_no, rec);
         else if (line.obj_id == kObjInspection)
-            ok = FuBolSisyuKensaGet(*con, line.karte_date, line.entry_no, rec);
+            ok = FuBolSisyuKensaGet(con, line.karte_date, line.entry_no, rec);
         else if (line.obj_id == kObjInstruction)
-            ok = FuBolJittisidouGet(*con, line.karte_date, line.entry_no, rec);
+            ok = FuBolJittisidouGet(con, line.karte_date, line.entry_no, rec);
         if (!ok) {
             // The reader has reported; the line says only where it stopped.
             PFuBolPutLog(proc, QString());
-            if (con->isOpen())
-                PFuDbConClose(*con);
+            if (con.isOpen())
+                PFuDbConClose(con);
             return false;
         }
     }
-    if (!PFuDbConClose(*con))
+    con.execute(QStringLiteral("COMMIT"));
+    if (!PFuDbConClose(con))
         return false;
     view.setBarValue(lines);
     view.setGetCnt(lines);

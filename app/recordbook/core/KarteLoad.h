@@ -37,8 +37,9 @@ inline const QString kMsgReadingDetails =
 bool PFuBolKarteGetData(KarteLoadView& view);
 // The head row and the lines, then the details.
 bool FuBolKarteGetDataMain(KarteLoadView& view);
-// The detail rows of every line of the chain, on one connection; sets the month's first line.
-bool FuBolKarteSubDataGet(KarteLoadView& view);
+// The detail rows of every line of the chain on the load's connection, which it closes; sets the
+// month's first line.
+bool FuBolKarteSubDataGet(KarteLoadView& view, ado::Connection& con);
 
 // The detail readers: entry is the line's date, entryNo its entry_no, rec its index.
 bool FuBolSyusoGet(ado::Connection& con, const QString& entry, int entryNo, long rec);
