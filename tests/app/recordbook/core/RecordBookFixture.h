@@ -73,7 +73,7 @@ protected:
         pending.clear();
         if (all.isEmpty())
             return;
-        const QString error = testsupport::runKeyedSql(dbPath(), kPassword, all);
+        const QString error = testsupport::runKeyedSql(dbPath(), gStrDbPassword, all);
         ASSERT_TRUE(error.isEmpty()) << error.toStdString() << "\n" << all.toStdString();
     }
     void queue(const QString& statement) { pending += statement + QStringLiteral(";\n"); }
@@ -183,7 +183,7 @@ protected:
     std::unique_ptr<ado::Connection> open() {
         flush();
         auto con = std::make_unique<ado::Connection>();
-        con->open(dbPath(), kPassword);
+        con->open(dbPath(), gStrDbPassword);
         return con;
     }
     // Every row of the table, each "col=value|..." with Null as <N>, in key order.
