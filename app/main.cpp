@@ -1,9 +1,12 @@
-// The program's entry: builds the application and runs the start-up procedure.
+// The program's entry: builds the application, wires the screen folders to the shell and runs the
+// start-up procedure.
 #include <QApplication>
 
+#include "app/printing/PrintingGlobals.h"
 #include "app/shell/MdlMain.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    PSuPrintingRegisterRelease();
     return MdlMain::runProgram(app);
 }

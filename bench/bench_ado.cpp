@@ -1,7 +1,7 @@
 // Cost of the data layer on the demo database: connecting (key derivation included) and one query.
 #include <benchmark/benchmark.h>
 
-#include "app/shell/MdlMain.h"
+#include "app/shell/MdlIniData.h"
 #include "platform/ado/Ado.h"
 #include "platform/profile/Profile.h"
 
@@ -11,9 +11,9 @@ const QString kDb = QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.mdb");
 
 // The demo password: the settings file beside the program, decoded the program's way.
 QByteArray demoPassword() {
-    return MdlMain::FuStrPassDecode(profile::readString(QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.ini"),
-                                                        QStringLiteral("CLIENT"), QStringLiteral("passwd"),
-                                                        QString()));
+    return MdlIniData::FuStrPassDecode(profile::readString(QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.ini"),
+                                                           QStringLiteral("CLIENT"), QStringLiteral("passwd"),
+                                                           QString()));
 }
 
 const QString kClinicSql = QStringLiteral(

@@ -1,7 +1,7 @@
 // Cost of the record core on a generated keyed database: loading a 2,000-line book (ten years of
-// visits with their detail rows) and saving 20 new lines into it.
+// visits with their detail rows) and saving 20 new lines into it. The book is written into a copy
+// of the demo database (the program's schema) for a patient of its own.
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 #include <QFile>
 #include <QStringList>
@@ -12,36 +12,25 @@
 #include "app/recordbook/core/KarteLoad.h"
 #include "app/recordbook/core/KarteSave.h"
 #include "app/shell/MdlCommStructure.h"
+#include "app/shell/MdlIniData.h"
 #include "app/shell/ShellGlobals.h"
+#include "platform/ado/Ado.h"
+#include "platform/profile/Profile.h"
 
 namespace {
 
-const QByteArray kKey = QByteArrayLiteral("bench-key");
 constexpr int kLines = 2000;
 
-QString readSource(const char* relative) {
-    QFile f(QStringLiteral(ORVANTA_SOURCE_DIR "/") + QLatin1String(relative));
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-bool runSql(const QString& path, const QString& sql) {
-    sqlite3* db = nullptr;
-    bool ok = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                              nullptr) == SQLITE_OK &&
-              sqlite3_key(db, kKey.constData(), static_cast<int>(kKey.size())) == SQLITE_OK;
-    char* err = nullptr;
-    ok = ok && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &err) == SQLITE_OK;
-    if (err)
-        fprintf(stderr, "%s\n", err);
-    sqlite3_free(err);
-    sqlite3_close(db);
-    return ok;
+QByteArray demoPassword() {
+    return MdlIniData::FuStrPassDecode(profile::readString(QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.ini"),
+                                                           QStringLiteral("CLIENT"), QStringLiteral("passwd"),
+                                                           QString()));
 }
 
 // Line n (1..2000) of one patient, a visit about every 1.8 days from 2014: every tenth a precise
 // inspection with its three tooth rows, every 25th a chief complaint, the rest instructions with two
 // implements. A line per date, so every entry number is 1.
-QString bookSql() {
+QStringList bookSql() {
     const QString seq =
         QStringLiteral("WITH RECURSIVE seq(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM seq WHERE n < %1) ")
             .arg(kLines);
@@ -55,10 +44,9 @@ QString bookSql() {
             values << (i % 13 == 5 ? QStringLiteral("NULL") : v);
         return values.join(QStringLiteral(", "));
     };
-    QString sql = QStringLiteral("BEGIN;");
-    sql += QStringLiteral("INSERT INTO m_personnel VALUES ('2', '0001', '青木 美咲', 'a');");
+    QStringList sql;
     sql += QStringLiteral("INSERT INTO m_karte VALUES ('B001', 1, NULL, '2014/01/06-10:00:00', '2', '0001', "
-                          "NULL, NULL, NULL);");
+                          "NULL, NULL, NULL)");
     sql += seq +
            QStringLiteral(
                "INSERT INTO m_kh_record SELECT 'B001', n, NULLIF(n - 1, 0), NULLIF((n + 1) % %1, 0), ")
@@ -66,25 +54,24 @@ QString bookSql() {
            kind + QStringLiteral(", 1, 0, ") + date +
            QStringLiteral(", 'Caaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa', NULL, '1111111100000', '1111111100000', "
                           "'1111111100000', '1111111100000', '', CASE WHEN n % 40 = 7 THEN '1' END, "
-                          "'2014/01/06-10:00:00', '2', '0001', NULL, NULL, NULL FROM seq;");
+                          "'2014/01/06-10:00:00', '2', '0001', NULL, NULL, NULL FROM seq");
     sql += seq + QStringLiteral("INSERT INTO m_actual_instruction SELECT 'B001', ") + date +
            QStringLiteral(", 1, '10:00', '10:30', '歯間ブラシの使い方を指導した。', NULL, ") +
-           teeth(QStringLiteral("'1010'")) + QStringLiteral(" FROM seq WHERE n % 10 <> 0 AND n % 25 <> 1;");
+           teeth(QStringLiteral("'1010'")) + QStringLiteral(" FROM seq WHERE n % 10 <> 0 AND n % 25 <> 1");
     for (const char* imp : {"1", "2"})
         sql += seq + QStringLiteral("INSERT INTO m_selection_imp SELECT 'B001', ") + date +
                QStringLiteral(", 1, ") + QLatin1String(imp) +
-               QStringLiteral(", 'デンタルフロス' FROM seq WHERE n % 10 <> 0 AND n % 25 <> 1;");
+               QStringLiteral(", 'デンタルフロス' FROM seq WHERE n % 10 <> 0 AND n % 25 <> 1");
     sql += seq + QStringLiteral("INSERT INTO m_kr_cir_inspection SELECT 'B001', ") + date +
-           QStringLiteral(", 1, '2', 1, 1, 1, '' FROM seq WHERE n % 10 = 0;");
+           QStringLiteral(", 1, '2', 1, 1, 1, '' FROM seq WHERE n % 10 = 0");
     for (const auto& [table, value] : {std::pair{"m_kr_plaque", "'1100'"},
                                        {"m_kr_miller", "'1'"},
                                        {"m_kr_pocket", "'0  31  20  30  30  20  3'"}})
         sql += seq + QStringLiteral("INSERT INTO ") + QLatin1String(table) +
                QStringLiteral(" SELECT 'B001', ") + date + QStringLiteral(", 1, ") +
-               teeth(QLatin1String(value)) + QStringLiteral(" FROM seq WHERE n % 10 = 0;");
+               teeth(QLatin1String(value)) + QStringLiteral(" FROM seq WHERE n % 10 = 0");
     sql += seq + QStringLiteral("INSERT INTO m_kr_appeals SELECT 'B001', ") + date +
-           QStringLiteral(", 1, '冷たい物がしみる', NULL FROM seq WHERE n % 10 <> 0 AND n % 25 = 1;");
-    sql += QStringLiteral("COMMIT;");
+           QStringLiteral(", 1, '冷たい物がしみる', NULL FROM seq WHERE n % 10 <> 0 AND n % 25 = 1");
     return sql;
 }
 
@@ -93,10 +80,24 @@ class BenchBook {
 public:
     BenchBook() {
         templatePath = dir.filePath(QStringLiteral("book.template"));
-        ok = runSql(templatePath, readSource("resources/db/schema.sql") + bookSql());
+        const QByteArray key = demoPassword();
+        try {
+            QFile::copy(QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.mdb"), templatePath);
+            QFile(templatePath).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            ado::Connection con;
+            con.open(templatePath, key);
+            con.beginTrans();
+            for (const QString& statement : bookSql())
+                con.execute(statement);
+            con.commitTrans();
+            con.close();
+            ok = true;
+        } catch (const std::exception& e) {
+            fprintf(stderr, "%s\n", e.what());
+        }
         gStrAppPath = dir.path() + QLatin1Char('/');
         gStrMdbName = QStringLiteral("Orvanta.mdb");
-        gStrDbPassword = kKey;
+        gStrDbPassword = key;
         gPatientInfo.personal_id = QStringLiteral("B001");
         gStaffLoginInfo = {QStringLiteral("2"), QStringLiteral("0001"), QStringLiteral("青木 美咲"),
                            QString()};

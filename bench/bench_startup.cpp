@@ -15,8 +15,9 @@ namespace {
 // A copy of the built program folder, so the benchmark never touches the demo log.
 bool copyProgramFolder(const QString& to) {
     const QDir bin(QStringLiteral(ORVANTA_BIN_DIR));
-    for (const QString& name : {QStringLiteral("Orvanta.ini"), QStringLiteral("Orvanta.mdb"),
-                                QStringLiteral("clsMessage.txt"), QStringLiteral("message/OrvantaMessage.txt")}) {
+    for (const QString& name :
+         {QStringLiteral("Orvanta.ini"), QStringLiteral("Orvanta.mdb"), QStringLiteral("clsMessage.txt"),
+          QStringLiteral("message/OrvantaMessage.txt")}) {
         QDir().mkpath(QFileInfo(to + QLatin1Char('/') + name).absolutePath());
         if (!QFile::copy(bin.filePath(name), to + QLatin1Char('/') + name))
             return false;

@@ -12,58 +12,30 @@
 #include "app/shell/MdlCommADODB.h"
 #include "app/shell/MdlCommInterface.h"
 #include "app/shell/MdlMain.h"
+#include "app/shell/MdlScreenKey.h"
 #include "platform/error/VbError.h"
 #include "ui_FrmMKarte01_001.h"
 
 using MdlCommInterface::PSuMousePointer;
 
 namespace {
-QPointer<FrmMKarte01_001> gInstance;
-
 std::function<void()>& quitHandler() {
     static std::function<void()> h;
     return h;
 }
-
-// Unloads every other window of the program (the loaded forms), one after the other.
-void unloadOtherForms(QWidget* self) {
-    QList<QPointer<QWidget>> forms;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w == self || w->parentWidget() != nullptr)
-            continue;
-        const Qt::WindowType type = w->windowType();
-        if (type == Qt::Popup || type == Qt::ToolTip || type == Qt::Desktop)
-            continue;
-        forms.append(w);
-    }
-    for (const QPointer<QWidget>& p : forms) {
-        if (!p)
-            continue;
-        p->close();
-        if (p)
-            delete p.data();
-    }
-}
 } // namespace
 
 FrmMKarte01_001::FrmMKarte01_001(QWidget* parent)
-    : QWidget(parent, forms::kWindowFlags), ui(std::make_unique<Ui::FrmMKarte01_001>()) {
-    forms::setUp(*ui, this);
+    : forms::Form(parent), ui(std::make_unique<Ui::FrmMKarte01_001>()) {
+    ui->setupUi(this);
     connect(ui->CmdLogin, &QPushButton::clicked, this, &FrmMKarte01_001::CmdLogin_Click);
     connect(ui->CmdKeyboard, &QPushButton::clicked, this, &FrmMKarte01_001::CmdKeyboard_Click);
     connect(ui->CmdEnd, &QPushButton::clicked, this, &FrmMKarte01_001::CmdEnd_Click);
-    Form_Load();
+    setDefaultButton(ui->CmdLogin);
+    setCancelButton(ui->CmdEnd);
 }
 
 FrmMKarte01_001::~FrmMKarte01_001() = default;
-
-FrmMKarte01_001* FrmMKarte01_001::loaded() {
-    return gInstance.data();
-}
-
-FrmMKarte01_001* FrmMKarte01_001::load() {
-    return forms::loadOnce(gInstance);
-}
 
 void FrmMKarte01_001::setQuitHandler(std::function<void()> handler) {
     quitHandler() = std::move(handler);
@@ -90,29 +62,6 @@ void FrmMKarte01_001::Form_Activate() {
     PSuMousePointer(0, this);
 }
 
-bool FrmMKarte01_001::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate)
-        Form_Activate();
-    return QWidget::event(e);
-}
-
-void FrmMKarte01_001::keyPressEvent(QKeyEvent* e) {
-    switch (e->key()) {
-    case Qt::Key_Escape: // the end button is the cancel button
-        ui->CmdEnd->click();
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        // A button with the focus takes Enter itself; anywhere else it is the login button's.
-        auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        (focused ? focused : ui->CmdLogin)->click();
-        return;
-    }
-    default:
-        QWidget::keyPressEvent(e);
-    }
-}
-
 QString FrmMKarte01_001::staffListSql(const QString& clinicCode) {
     return QStringLiteral("SELECT") + QStringLiteral(" m_personnel.staff_code, ") +
            QStringLiteral(" m_personnel.staff_name, ") + QStringLiteral(" m_personnel.passwd ") +
@@ -124,6 +73,29 @@ QString FrmMKarte01_001::staffListSql(const QString& clinicCode) {
            ado::sqlQuote(clinicCode) + QStringLiteral("' ") +
            QStringLiteral(" AND  m_cp_link.retirementday IS NULL ") +
            QStringLiteral("ORDER BY m_personnel.staff_code");
+}
+
+void FrmMKarte01_001::readStaffList(ado::Recordset& rs, std::vector<StaffLoginInfo>& list) {
+    list.clear();
+    for (; !rs.eof(); rs.moveNext()) {
+        StaffLoginInfo s;
+        s.staff_class_code = QStringLiteral("2");
+        s.staff_code = MdlCommInterface::PFuStrNullToStr(rs.field(QStringLiteral("staff_code")));
+        s.staff_name = MdlCommInterface::PFuStrNullToStr(rs.field(QStringLiteral("staff_name")));
+        s.passwd = MdlCommInterface::PFuStrNullToStr(rs.field(QStringLiteral("passwd")));
+        list.push_back(s);
+    }
+}
+
+int FrmMKarte01_001::loginRefusal(int index, const QString& typed, const std::vector<StaffLoginInfo>& list) {
+    if (index < 0)
+        return 202;
+    if (typed.isEmpty())
+        return 203;
+    if (static_cast<size_t>(index) >= list.size())
+        throw VbError::of(9, QStringLiteral("FuBolLoginCheck"));
+    // Plain, exact comparison: letter case and blanks count.
+    return typed == list[static_cast<size_t>(index)].passwd ? 0 : 204;
 }
 
 bool FrmMKarte01_001::FuBolStaffListGet() {
@@ -139,16 +111,7 @@ bool FrmMKarte01_001::FuBolStaffListGet() {
             return false;
         }
 
-        staffList_.clear();
-        while (!rs->eof()) {
-            StaffLoginInfo s;
-            s.staff_class_code = QStringLiteral("2");
-            s.staff_code = MdlCommInterface::PFuStrNullToStr(rs->field(QStringLiteral("staff_code")));
-            s.staff_name = MdlCommInterface::PFuStrNullToStr(rs->field(QStringLiteral("staff_name")));
-            s.passwd = MdlCommInterface::PFuStrNullToStr(rs->field(QStringLiteral("passwd")));
-            staffList_.push_back(s);
-            rs->moveNext();
-        }
+        readStaffList(*rs, staffList_);
         for (const StaffLoginInfo& s : staffList_)
             ui->CboStaffName->addItem(s.staff_name);
         // Nobody is chosen until the user picks a name.
@@ -168,31 +131,18 @@ bool FrmMKarte01_001::FuBolLoginCheck(QWidget*& focusTarget) {
     focusTarget = nullptr;
     try {
         const int index = ui->CboStaffName->currentIndex();
-        if (index < 0) {
-            PFuDispMessage(QStringLiteral("001"), QStringLiteral("202"), EnMsgDispButton::O,
+        const int refusal = loginRefusal(index, ui->ImtPassWord->text(), staffList_);
+        if (refusal != 0) {
+            PFuDispMessage(QStringLiteral("001"), QString::number(refusal), EnMsgDispButton::O,
                            EnMsgDispIcon::W);
-            focusTarget = ui->CboStaffName;
-            return false;
-        }
-        const QString typed = ui->ImtPassWord->text();
-        if (typed.isEmpty()) {
-            PFuDispMessage(QStringLiteral("001"), QStringLiteral("203"), EnMsgDispButton::O,
-                           EnMsgDispIcon::W);
-            focusTarget = ui->ImtPassWord;
-            return false;
-        }
-        if (static_cast<size_t>(index) >= staffList_.size())
-            throw VbError::of(9, QStringLiteral("FuBolLoginCheck"));
-        const StaffLoginInfo& chosen = staffList_[static_cast<size_t>(index)];
-        // Plain, exact comparison: letter case and blanks count.
-        if (typed != chosen.passwd) {
-            PFuDispMessage(QStringLiteral("001"), QStringLiteral("204"), EnMsgDispButton::O,
-                           EnMsgDispIcon::W);
-            ui->ImtPassWord->setText(QString());
-            focusTarget = ui->ImtPassWord;
+            if (refusal == 204)
+                ui->ImtPassWord->setText(QString());
+            focusTarget = refusal == 202 ? static_cast<QWidget*>(ui->CboStaffName) : ui->ImtPassWord;
             return false;
         }
         ui->ImtPassWord->setText(QString());
+        // The chosen entry, field by field.
+        const StaffLoginInfo& chosen = staffList_[static_cast<size_t>(index)];
         StaffLoginInfo info;
         info.staff_class_code = chosen.staff_class_code;
         info.staff_code = chosen.staff_code;
@@ -213,6 +163,7 @@ void FrmMKarte01_001::CmdLogin_Click() {
     if (FuBolLoginCheck(focusTarget)) {
         FrmMKarte99_002::unload();
         FrmMKarte01_002* menu = FrmMKarte01_002::loadNew();
+        connect(menu, &FrmMKarte01_002::loggedOut, this, &FrmMKarte01_001::showAgain);
         menu->show();
         menu->raise();
         menu->activateWindow();
@@ -229,27 +180,28 @@ void FrmMKarte01_001::CmdKeyboard_Click() {
     MdlScreenKey::PSuScreenKeyShow();
 }
 
+void FrmMKarte01_001::showAgain() {
+    // At the end of the program the menu is only unloaded: nothing to show again.
+    if (ending_)
+        return;
+    setEnabled(true);
+    show();
+    raise();
+    activateWindow();
+}
+
 void FrmMKarte01_001::CmdEnd_Click() {
     QCoreApplication::processEvents();
-    close();
+    unloadForm(forms::UnloadMode::Code);
     QCoreApplication::processEvents();
 }
 
-void FrmMKarte01_001::closeEvent(QCloseEvent* e) {
+void FrmMKarte01_001::Form_Unload(bool&) {
     // Closing the login form, by its end button, Esc or the window manager, ends the program.
-    Form_Unload();
-    e->accept();
-}
-
-void FrmMKarte01_001::Form_Unload() {
-    if (unloaded_)
-        return;
-    unloaded_ = true;
+    ending_ = true;
     staffList_.clear();
-    unloadOtherForms(this);
+    forms::unloadAllExcept(this);
     MdlMain::PSuCommObjRelease();
-    if (gInstance == this)
-        gInstance = nullptr;
     if (auto& h = quitHandler())
         h();
     else

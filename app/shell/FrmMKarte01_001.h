@@ -5,31 +5,35 @@
 #include <memory>
 #include <vector>
 
+#include "app/shell/FormSupport.h"
 #include "app/shell/ShellGlobals.h"
 
+namespace ado {
+class Recordset;
+}
 namespace Ui {
 class FrmMKarte01_001;
 }
 
-class FrmMKarte01_001 : public QWidget {
+// The default instance: load() reads the staff list; unloading the form ends the program.
+class FrmMKarte01_001 : public forms::Form, public forms::DefaultInstance<FrmMKarte01_001> {
     Q_OBJECT
 public:
     explicit FrmMKarte01_001(QWidget* parent = nullptr);
     ~FrmMKarte01_001() override;
-
-    // The program's one login form (null when not loaded).
-    static FrmMKarte01_001* loaded();
-    // Loads the form when needed (its staff list is read then) and returns it, not yet shown.
-    static FrmMKarte01_001* load();
-
-    // True while the form unloads, that is, while the program ends.
-    bool isEnding() const { return unloaded_; }
 
     // The next activation reloads the staff list.
     void PPoSetRefresh(bool value) { refresh_ = value; }
 
     // The staff list query for a clinic code (the code's quotes doubled).
     static QString staffListSql(const QString& clinicCode);
+    // Appends one entry per row of the staff query to list (emptied first): class "2", the row's code,
+    // name and password, each Null read as "". A failing read leaves the rows read so far.
+    static void readStaffList(ado::Recordset& rs, std::vector<StaffLoginInfo>& list);
+    // The message that refuses a login with list index chosen and password typed: 0 none (entry index
+    // logs in), 202 nobody chosen, 203 no password typed, 204 not the stored password (exact: case and
+    // blanks count). An index past the list is a run-time error (9).
+    static int loginRefusal(int index, const QString& typed, const std::vector<StaffLoginInfo>& list);
     // The staff list as loaded, entry i belonging to item i of the drop-down list.
     const std::vector<StaffLoginInfo>& staffList() const { return staffList_; }
 
@@ -42,19 +46,19 @@ public slots:
     void CmdEnd_Click();
 
 protected:
-    bool event(QEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
+    void Form_Load() override;
+    void Form_Activate() override;
+    // Any unload of the login ends the program.
+    void Form_Unload(bool& cancel) override;
 
 private:
-    void Form_Load();
-    void Form_Activate();
-    void Form_Unload();
+    // The menu logged out: the login is enabled and shown again.
+    void showAgain();
     bool FuBolStaffListGet();
     bool FuBolLoginCheck(QWidget*& focusTarget);
 
     std::unique_ptr<Ui::FrmMKarte01_001> ui;
     std::vector<StaffLoginInfo> staffList_;
     bool refresh_ = false;
-    bool unloaded_ = false;
+    bool ending_ = false;
 };

@@ -1,11 +1,7 @@
 #include "app/shell/FrmMKarte01_002.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QPointer>
 
-#include "app/shell/FormSupport.h"
-#include "app/shell/FrmMKarte01_001.h"
 #include "app/shell/MdlCommInterface.h"
 #include "app/shell/ShellGlobals.h"
 #include "ui_FrmMKarte01_002.h"
@@ -13,8 +9,6 @@
 using MdlCommInterface::PSuMousePointer;
 
 namespace {
-QPointer<FrmMKarte01_002> gInstance;
-
 FrmMKarte01_002::RecordServices& recordServices() {
     static FrmMKarte01_002::RecordServices s;
     return s;
@@ -22,28 +16,22 @@ FrmMKarte01_002::RecordServices& recordServices() {
 } // namespace
 
 FrmMKarte01_002::FrmMKarte01_002(QWidget* parent)
-    : QWidget(parent, forms::kWindowFlags), ui(std::make_unique<Ui::FrmMKarte01_002>()) {
-    forms::setUp(*ui, this);
+    : forms::Form(parent), ui(std::make_unique<Ui::FrmMKarte01_002>()) {
+    ui->setupUi(this);
     cmdKarte_ = {nullptr, ui->CmdKarte_1, ui->CmdKarte_2};
     cmdMainte_ = {nullptr, ui->CmdMainte_1, ui->CmdMainte_2, ui->CmdMainte_3, ui->CmdMainte_4};
     for (int i = 1; i <= 2; ++i)
         connect(cmdKarte_[i], &QPushButton::clicked, this, [this, i] { CmdKarte_Click(i); });
     // The maintenance buttons are present but have no action.
     connect(ui->CmdEnd, &QPushButton::clicked, this, &FrmMKarte01_002::CmdEnd_Click);
-    Form_Load();
+    setCancelButton(ui->CmdEnd);
 }
 
 FrmMKarte01_002::~FrmMKarte01_002() = default;
 
-FrmMKarte01_002* FrmMKarte01_002::loaded() {
-    return gInstance.data();
-}
-
 FrmMKarte01_002* FrmMKarte01_002::loadNew() {
-    // An earlier menu is dropped without logging out: a new login is under way.
-    delete gInstance.data();
-    gInstance = new FrmMKarte01_002();
-    return gInstance.data();
+    unload(forms::UnloadMode::Code);
+    return load();
 }
 
 void FrmMKarte01_002::setRecordServices(RecordServices services) {
@@ -59,18 +47,8 @@ void FrmMKarte01_002::Form_Load() {
     ui->CmdKarte_2->setEnabled(s.patientSearch && s.karteMain);
 }
 
-bool FrmMKarte01_002::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate)
-        PSuMousePointer(0, this);
-    return QWidget::event(e);
-}
-
-void FrmMKarte01_002::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) { // the back button is the cancel button
-        ui->CmdEnd->click();
-        return;
-    }
-    QWidget::keyPressEvent(e);
+void FrmMKarte01_002::Form_Activate() {
+    PSuMousePointer(0, this);
 }
 
 void FrmMKarte01_002::CmdKarte_Click(int index) {
@@ -80,18 +58,20 @@ void FrmMKarte01_002::CmdKarte_Click(int index) {
         PSuMousePointer(0, this);
         return;
     }
+    // The services run other windows: the program may end (and unload the menu) meanwhile.
     QPointer<FrmMKarte01_002> self(this);
+    auto gone = [&self] { return !self || self->isUnloaded(); };
     bool chosen = false;
     if (!services.patientSearch(chosen) || !chosen) {
-        if (self)
+        if (!gone())
             PSuMousePointer(0, this);
         return;
     }
-    if (!self)
+    if (gone())
         return;
     repaint();
     const bool shown = services.karteMain();
-    if (!self)
+    if (gone())
         return;
     if (shown) {
         setEnabled(true);
@@ -105,25 +85,17 @@ void FrmMKarte01_002::CmdKarte_Click(int index) {
     }
 }
 
-void FrmMKarte01_002::showLogin() {
+void FrmMKarte01_002::logOut() {
     PSuMousePointer(11, this);
-    FrmMKarte01_001* login = FrmMKarte01_001::loaded();
-    login->setEnabled(true);
-    login->show();
-    login->raise();
-    login->activateWindow();
+    emit loggedOut();
 }
 
 void FrmMKarte01_002::CmdEnd_Click() {
-    close();
+    logOut();
+    unloadForm(forms::UnloadMode::Code);
 }
 
-void FrmMKarte01_002::closeEvent(QCloseEvent* e) {
-    // Every way of closing the menu logs out, the window manager's too: otherwise the hidden,
-    // disabled login would keep the program alive with no window. At the end of the program
-    // (the login form unloading everything) the menu is only unloaded: no log-out step runs.
-    const FrmMKarte01_001* login = FrmMKarte01_001::loaded();
-    if (login && !login->isEnding())
-        showLogin();
-    e->accept();
+void FrmMKarte01_002::Form_QueryUnload(bool&, forms::UnloadMode mode) {
+    if (mode == forms::UnloadMode::ControlMenu)
+        logOut();
 }

@@ -1,14 +1,11 @@
 #include "app/shell/FrmMKarte99_002.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 
-#include "app/shell/FormSupport.h"
 #include "app/shell/MdlCommInterface.h"
 #include "ui_FrmMKarte99_002.h"
 
 namespace {
-QPointer<FrmMKarte99_002> gInstance;
 std::function<void(long)>& recorder() {
     static std::function<void(long)> r;
     return r;
@@ -16,26 +13,34 @@ std::function<void(long)>& recorder() {
 } // namespace
 
 FrmMKarte99_002::FrmMKarte99_002(QWidget* parent)
-    : QWidget(parent, forms::kWindowFlags), ui(std::make_unique<Ui::FrmMKarte99_002>()) {
-    forms::setUp(*ui, this);
+    : forms::Form(parent), ui(std::make_unique<Ui::FrmMKarte99_002>()) {
+    ui->setupUi(this);
+}
+
+FrmMKarte99_002::~FrmMKarte99_002() {
+    // Destroyed without its unload (at the very end of the program): the pointer goes back all the same.
+    if (busyShown_)
+        MdlCommInterface::PSuMousePointer(0, nullptr);
+}
+
+void FrmMKarte99_002::Form_Load() {
     // The caption is this window's own literal: it is not prefixed like the other screens.
     MdlCommInterface::PSuFormCenter(this);
     // The whole screen shows the hourglass while the window is loaded.
     MdlCommInterface::PSuMousePointer(11, nullptr);
+    busyShown_ = true;
     ui->ProgWait->setMaximum(10);
     ui->ProgWait->setMinimum(0);
     ui->ProgWait->setValue(0);
 }
 
-FrmMKarte99_002::~FrmMKarte99_002() {
-    formUnload();
+void FrmMKarte99_002::Form_QueryUnload(bool& cancel, forms::UnloadMode mode) {
+    cancel = mode == forms::UnloadMode::ControlMenu;
 }
 
-void FrmMKarte99_002::formUnload() {
-    if (unloaded_)
-        return;
-    unloaded_ = true;
+void FrmMKarte99_002::Form_Unload(bool&) {
     MdlCommInterface::PSuMousePointer(0, nullptr);
+    busyShown_ = false;
     ui->ProgWait->setValue(0);
 }
 
@@ -49,35 +54,6 @@ void FrmMKarte99_002::PoSetProgValue(long value) {
 
 int FrmMKarte99_002::progValue() const {
     return ui->ProgWait->value();
-}
-
-void FrmMKarte99_002::closeEvent(QCloseEvent* event) {
-    // The window has no close button; a close from the window manager while the start-up
-    // lets events in must not take it away. Only the program unloads it.
-    if (!unloading_) {
-        event->ignore();
-        return;
-    }
-    formUnload();
-    event->accept();
-}
-
-FrmMKarte99_002* FrmMKarte99_002::loaded() {
-    return gInstance.data();
-}
-
-FrmMKarte99_002* FrmMKarte99_002::load() {
-    return forms::loadOnce(gInstance);
-}
-
-void FrmMKarte99_002::unload() {
-    if (!gInstance)
-        return;
-    FrmMKarte99_002* w = gInstance.data();
-    gInstance = nullptr;
-    w->unloading_ = true;
-    w->close();
-    delete w; // the pending deferred delete goes with it
 }
 
 void FrmMKarte99_002::setProgressRecorder(std::function<void(long)> r) {

@@ -1,15 +1,18 @@
 // The start-up wait window: a message and a progress bar (0 to 10) while the start-up works.
 #pragma once
-#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
+
+#include "app/shell/FormSupport.h"
 
 namespace Ui {
 class FrmMKarte99_002;
 }
 
-class FrmMKarte99_002 : public QWidget {
+// The default instance: loaded by the start-up, unloaded by it (or by the login); the window's own
+// close is refused.
+class FrmMKarte99_002 : public forms::Form, public forms::DefaultInstance<FrmMKarte99_002> {
     Q_OBJECT
 public:
     explicit FrmMKarte99_002(QWidget* parent = nullptr);
@@ -19,23 +22,17 @@ public:
     void PoSetProgValue(long value);
     int progValue() const;
 
-    // The program's one instance of the window (null when not loaded).
-    static FrmMKarte99_002* loaded();
-    // Loads the instance when needed and returns it (not yet shown).
-    static FrmMKarte99_002* load();
-    // Closes and destroys the instance when it is loaded.
-    static void unload();
-
     // Tests: every value given to PoSetProgValue is passed to the recorder (empty to stop).
     static void setProgressRecorder(std::function<void(long)> recorder);
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Form_Load() override;
+    // The window has no close button; a close from the window manager while the start-up lets events
+    // in must not take it away. Only the program unloads it.
+    void Form_QueryUnload(bool& cancel, forms::UnloadMode mode) override;
+    void Form_Unload(bool& cancel) override;
 
 private:
-    void formUnload();
-
     std::unique_ptr<Ui::FrmMKarte99_002> ui;
-    bool unloaded_ = false;
-    bool unloading_ = false;
+    bool busyShown_ = false;
 };

@@ -8,15 +8,8 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-// Settings paths may be written with "\" (as on the clinic's old machines) or "/".
-QString normalisedPath(const QString& path) {
-    QString p = path;
-    p.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return p;
-}
-
 QString databasePath() {
-    return normalisedPath(gStrAppPath + gStrMdbName);
+    return text::localPath(gStrAppPath + gStrMdbName);
 }
 
 void showError(const QString& number, const QString& description) {

@@ -1,4 +1,3 @@
-// Shared utilities of every screen (the compaction lives in MdlCompact.cpp).
 #include "app/shell/MdlCommInterface.h"
 
 #include <QApplication>
@@ -29,13 +28,6 @@ const QString kSource = QStringLiteral("MdlCommInterface");
 
 VbError typeMismatch() {
     return VbError::of(13, kSource);
-}
-
-// Paths from the settings file or the database may use "\" as well as "/".
-QString localPath(const QString& path) {
-    QString p = path;
-    p.replace(u'\\', u'/');
-    return p;
 }
 
 // The screen pointer values the program passes, as Qt cursors.
@@ -171,7 +163,7 @@ void PSuFormCaption(QWidget* form, const QString& title) {
 bool PFuBolFileExist(const QString& path) {
     if (path.isEmpty())
         return false;
-    const QFileInfo fi(localPath(path));
+    const QFileInfo fi(text::localPath(path));
     return fi.exists() && fi.isFile() && !fi.isHidden();
 }
 
@@ -205,7 +197,7 @@ QString PFuStrPathJoin(const QString& folder, const QString& name) {
 
 bool PFuBolMkDir(const QString& path) {
     try {
-        const QString p = localPath(path);
+        const QString p = text::localPath(path);
         // Empty pieces (doubled or trailing separators) are skipped. An absolute path starts at the root,
         // a relative one in the current folder.
         const QStringList pieces = p.split(u'/', Qt::SkipEmptyParts);
@@ -331,8 +323,8 @@ bool PFuBolFileCopy(const QString& src, const QString& dst) {
     bool ok = false;
     QString desc;
     try {
-        const fs::path from(QFile::encodeName(localPath(src)).toStdString());
-        const fs::path to(QFile::encodeName(localPath(dst)).toStdString());
+        const fs::path from(QFile::encodeName(text::localPath(src)).toStdString());
+        const fs::path to(QFile::encodeName(text::localPath(dst)).toStdString());
         ok = fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
         if (ec)
             desc = VbError::of(75, kSource, QString::fromLocal8Bit(ec.message().c_str())).description();
@@ -360,7 +352,7 @@ bool PFuBolGetFileName(const QString& path, QString& fileName) {
             PFuBolPutLog(proc, QStringLiteral("第一引数が空白。"));
             return false;
         }
-        fileName = PFuBolFileExist(path) ? QFileInfo(localPath(path)).fileName() : QString();
+        fileName = PFuBolFileExist(path) ? QFileInfo(text::localPath(path)).fileName() : QString();
         if (fileName.isEmpty()) {
             PFuBolPutLog(proc, QStringLiteral("ファイルが存在しない。"));
             PFuBolPutLog(proc, path);

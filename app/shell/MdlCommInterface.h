@@ -1,10 +1,9 @@
 // Shared utilities of every screen: busy pointer, centring and captions, files and folders,
-// Null-safe values, age, grid routines, the era-date key filter, date checks, era dates and
-// the database compaction.
+// Null-safe values, age, grid routines, the era-date key filter, date checks and era dates (the
+// database compaction, also of this module, is in MdlCommInterfaceCompact.h).
 #pragma once
 #include <QDate>
 #include <QString>
-#include <QStringList>
 #include <QVariant>
 
 class QWidget;
@@ -52,18 +51,7 @@ bool PFuBolYukoDateCheck(const QString& date, const QString& start, const QStrin
 bool PFuBolFileCopy(const QString& src, const QString& dst);
 // The name part of an existing regular file; fileName unchanged for a blank path.
 bool PFuBolGetFileName(const QString& path, QString& fileName);
-// Compacts the database when [CLIENT] Optimize is "T" (backup, compacted copy, replace).
-bool PFuBolCdbCompact();
 // "平成15年04月01日"; throws VbError (13) when the value holds no date.
 QString PFuStrWarekiDate(const QVariant& date);
 
 } // namespace MdlCommInterface
-
-namespace MdlScreenKey {
-// Brings up the on-screen keyboard without taking the focus; starts it when not running.
-void PSuScreenKeyShow();
-// Non-zero when an on-screen keyboard is running.
-long FuLngScreenKeyFind();
-// The keyboard program and its arguments ("onboard" unless set; an empty program restores it).
-void setKeyboardCommand(const QString& program, const QStringList& args = {});
-} // namespace MdlScreenKey

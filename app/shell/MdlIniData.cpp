@@ -1,11 +1,11 @@
-// The settings values read at start-up and the unscrambling of the database password.
+#include "app/shell/MdlIniData.h"
+
 #include <cmath>
 
-#include "app/shell/MdlMain.h"
 #include "app/shell/ShellGlobals.h"
 #include "platform/text/Text.h"
 
-namespace MdlMain {
+namespace MdlIniData {
 
 namespace {
 
@@ -36,12 +36,6 @@ bool readKey(const QString& section, const QString& key, QString& value) {
 }
 
 } // namespace
-
-QString normalisePath(const QString& path) {
-    QString p = path;
-    p.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return p;
-}
 
 unsigned char FuBytHexToByte(const QString& pair) {
     const int hi = pair.size() > 0 ? hexValue(pair.at(0)) : 0;
@@ -99,7 +93,7 @@ bool PFuGetIniData() {
     }
 
     if (readKey(client, QStringLiteral("mdb_name"), v))
-        gStrMdbName = normalisePath(v);
+        gStrMdbName = text::localPath(v);
     else
         ok = false;
 
@@ -114,7 +108,7 @@ bool PFuGetIniData() {
         ok = false;
 
     if (readKey(client, QStringLiteral("ImagePath"), v))
-        gStrImagePath = gStrAppPath + normalisePath(v);
+        gStrImagePath = gStrAppPath + text::localPath(v);
     else
         ok = false;
 
@@ -163,4 +157,4 @@ bool PFuGetIniData() {
     return ok;
 }
 
-} // namespace MdlMain
+} // namespace MdlIniData

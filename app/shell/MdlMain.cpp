@@ -6,16 +6,22 @@
 #include <QLocale>
 #include <QLockFile>
 #include <QTranslator>
+#include <algorithm>
 #include <memory>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
-#include "app/printing/PrintingGlobals.h"
 #include "app/shell/FrmMKarte01_001.h"
 #include "app/shell/FrmMKarte99_002.h"
 #include "app/shell/MdlCommInterface.h"
+#include "app/shell/MdlCommInterfaceCompact.h"
+#include "app/shell/MdlIniData.h"
+#include "app/shell/MdlStartData.h"
 #include "app/shell/ShellGlobals.h"
 #include "platform/error/VbError.h"
 #include "platform/msgbox/MsgBox.h"
+#include "platform/text/Text.h"
 
 namespace MdlMain {
 
@@ -33,6 +39,12 @@ std::unique_ptr<QLockFile>& heldLock() {
 QString& heldLockPath() {
     static QString p;
     return p;
+}
+
+// The release routines of the screen folders, run in the order they were first registered.
+std::vector<std::pair<QString, std::function<void()>>>& releaseRoutines() {
+    static std::vector<std::pair<QString, std::function<void()>>> r;
+    return r;
 }
 
 std::function<void(int)>& stepProbe() {
@@ -56,7 +68,7 @@ bool failStartup(const QString& number, const QString& added = QString()) {
 }
 
 QString appFolder(const QString& dir) {
-    QString p = normalisePath(dir);
+    QString p = text::localPath(dir);
     if (!p.endsWith(QLatin1Char('/')))
         p += QLatin1Char('/');
     return p;
@@ -118,9 +130,24 @@ void PSuCommObjRelease() {
         gObjLogging.reset();
     if (gObjMessage)
         gObjMessage.reset();
-    // Only the program's reference goes: the window itself stays as it is.
-    if (gFrmPrintDlg)
-        gFrmPrintDlg = nullptr;
+    // A copy: a routine may register or remove routines while it runs.
+    const auto routines = releaseRoutines();
+    for (const auto& r : routines)
+        r.second();
+}
+
+void setReleaseRoutine(const QString& name, std::function<void()> routine) {
+    auto& routines = releaseRoutines();
+    const auto it =
+        std::find_if(routines.begin(), routines.end(), [&](const auto& r) { return r.first == name; });
+    if (!routine) {
+        if (it != routines.end())
+            routines.erase(it);
+    } else if (it != routines.end()) {
+        it->second = std::move(routine);
+    } else {
+        routines.emplace_back(name, std::move(routine));
+    }
 }
 
 void setStepProbe(std::function<void(int step)> probe) {
@@ -175,7 +202,7 @@ bool Main(const QString& appDir) {
         if (gStrMsgFileName == QLatin1String("None"))
             return failStartup(QStringLiteral("811"));
         atStep(12);
-        gObjMessage->PoSetDirPath(gStrAppPath + normalisePath(gStrMsgFileName));
+        gObjMessage->PoSetDirPath(gStrAppPath + text::localPath(gStrMsgFileName));
 
         atStep(13);
         gStrLogFileName =
@@ -183,7 +210,7 @@ bool Main(const QString& appDir) {
         if (gStrLogFileName == QLatin1String("None"))
             return failStartup(QStringLiteral("811"));
         atStep(14);
-        const QString logPath = gStrAppPath + normalisePath(gStrLogFileName);
+        const QString logPath = gStrAppPath + text::localPath(gStrLogFileName);
         gObjLogging->PoSetLogFilePath(logPath);
         atStep(15);
         if (!MdlCommInterface::PFuBolMkDir(folderOf(logPath)))
@@ -200,7 +227,7 @@ bool Main(const QString& appDir) {
         PFuBolPutLog(QStringLiteral("○カルテ開始処理"), QStringLiteral("開始"));
 
         atStep(18);
-        if (!PFuGetIniData())
+        if (!MdlIniData::PFuGetIniData())
             return failStartup(QStringLiteral("811"));
         atStep(19);
         if (!MdlCommInterface::PFuBolCdbCompact())
@@ -211,16 +238,16 @@ bool Main(const QString& appDir) {
         wait->show();
         wait->PoSetProgValue(1);
         atStep(21);
-        if (!FuBolImageFolderMake())
+        if (!MdlStartData::FuBolImageFolderMake())
             return failStartup(QStringLiteral("812"));
         atStep(22);
         if (auto* w = FrmMKarte99_002::loaded())
             w->PoSetProgValue(3);
         atStep(23);
-        if (!FuBolClinicInfoGet())
+        if (!MdlStartData::FuBolClinicInfoGet())
             return failStartup(QStringLiteral("808"));
         atStep(24);
-        if (!FuBolPrintInfoGet())
+        if (!MdlStartData::FuBolPrintInfoGet())
             return failStartup(QStringLiteral("816"));
         atStep(25);
         if (auto* w = FrmMKarte99_002::loaded()) {

@@ -1,4 +1,5 @@
-// The on-screen keyboard: the desktop's keyboard program, brought up without taking the focus.
+#include "app/shell/MdlScreenKey.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,7 +8,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/shell/MdlCommInterface.h"
 #include "app/shell/ShellGlobals.h"
 
 namespace MdlScreenKey {

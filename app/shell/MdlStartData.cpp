@@ -1,13 +1,13 @@
-// The start-up data: image folders, the clinic's own record and the print points.
+#include "app/shell/MdlStartData.h"
+
 #include <memory>
 
 #include "app/shell/MdlCommADODB.h"
 #include "app/shell/MdlCommInterface.h"
-#include "app/shell/MdlMain.h"
 #include "app/shell/ShellGlobals.h"
 #include "platform/error/VbError.h"
 
-namespace MdlMain {
+namespace MdlStartData {
 
 namespace {
 
@@ -154,4 +154,4 @@ bool FuBolPrintInfoGet() {
         });
 }
 
-} // namespace MdlMain
+} // namespace MdlStartData

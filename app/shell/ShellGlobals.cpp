@@ -1,5 +1,32 @@
 #include "app/shell/ShellGlobals.h"
 
+#include "app/shell/MdlCommStructure.h"
+
+void resetShellGlobals() {
+    gObjIniFile.reset();
+    gObjLogging.reset();
+    gObjMessage.reset();
+    gStrAppPath.clear();
+    gStrMsgFileName.clear();
+    gStrLogFileName.clear();
+    gStrClinicCode.clear();
+    gStrConString.clear();
+    gStrDbPassword.clear();
+    gStrMdbName.clear();
+    gStrOptimize.clear();
+    gStrCompactCon.clear();
+    gStrImagePath.clear();
+    gStrEiseiMM.clear();
+    gStrEiseiChkMM.clear();
+    gBolPrintDialog = gBolPrintPreview = gBolMainBtn = false;
+    gDblKizami = 0.0;
+    gClinicInfo = ClinicInfo{};
+    gStaffLoginInfo = StaffLoginInfo{};
+    gPatientInfo = PatientInfo{};
+    gDblPocketBaseX.fill(0.0);
+    gDblPocketBaseY.fill(0.0);
+}
+
 bool PFuBolPutLog(const QString& StrFunction, const QString& StrLogMsg) {
     if (!gObjLogging)
         return false;

@@ -54,8 +54,13 @@ struct StaffLoginInfo {
     QString staff_code;
     QString staff_name;
     QString passwd;
+    bool operator==(const StaffLoginInfo&) const = default;
 };
 inline StaffLoginInfo gStaffLoginInfo;
+
+// Drops the common services and puts every value above back to its start-up state (empty, false, 0):
+// a program that starts again in the same process (the tests do) starts from nothing.
+void resetShellGlobals();
 
 // ---- safe calls into the common services ---------------------------------------------------
 // Once the services are released these do nothing: the log call returns false, the message

@@ -1,6 +1,6 @@
 #include "platform/ado/Ado.h"
 
-#include <sqlite3.h>
+#include "platform/ado/AdoEngine.h"
 
 #include <cmath>
 #include <limits>
@@ -8,83 +8,10 @@
 #include "platform/text/Text.h"
 
 namespace ado {
+
+using namespace engine;
+
 namespace {
-
-const QString kSource = QStringLiteral("ado");
-
-// The error numbers of the old data objects, kept so callers can tell the cases apart.
-constexpr long kErrTypeMismatch = 13;
-constexpr long kErrOverflow = 6;
-constexpr long kErrInvalidNull = 94;
-constexpr long kErrNoCurrentRecord = 3021;
-constexpr long kErrItemNotFound = 3265;
-constexpr long kErrObjectClosed = 3704;
-constexpr long kErrObjectOpen = 3705;
-constexpr long kErrExtraCharacters = 3142;
-constexpr long kErrNoStatement = 3129;
-constexpr long kErrReturnsNoRows = 3219;
-
-// How long a statement waits for another workstation's lock before giving up.
-constexpr int kBusyTimeoutMs = 5000;
-
-// A numbered error of the data objects, with their standard description.
-[[noreturn]] void fail(long number) {
-    throw VbError::of(number, kSource);
-}
-
-// An engine error: its own code and words.
-[[noreturn]] void failEngine(int rc, const QString& message) {
-    throw VbError(rc, kSource, message);
-}
-
-[[noreturn]] void failEngine(sqlite3* db, int rc) {
-    const char* msg = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-    failEngine(rc, QString::fromUtf8(msg ? msg : sqlite3_errstr(rc)));
-}
-
-void requireOpen(sqlite3* db) {
-    if (!db)
-        fail(kErrObjectClosed);
-}
-
-// One prepared statement, finalized on every path.
-class Statement {
-public:
-    Statement(sqlite3* db, const QString& sql) : db_(db) {
-        const QByteArray utf8 = rewriteJetSql(sql).toUtf8();
-        const char* tail = nullptr;
-        const int rc = sqlite3_prepare_v2(db, utf8.constData(), static_cast<int>(utf8.size()), &stmt_, &tail);
-        if (rc != SQLITE_OK)
-            failEngine(db, rc);
-        if (!stmt_)
-            fail(kErrNoStatement);
-        // The engine would silently drop a second statement; the program's texts hold exactly one.
-        const qsizetype used = tail ? tail - utf8.constData() : utf8.size();
-        for (qsizetype i = used; i < utf8.size(); ++i) {
-            const char c = utf8.at(i);
-            if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != ';')
-                fail(kErrExtraCharacters);
-        }
-    }
-    ~Statement() { sqlite3_finalize(stmt_); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-
-    // True while a row is available; throws on an engine error.
-    bool step() {
-        const int rc = sqlite3_step(stmt_);
-        if (rc == SQLITE_ROW)
-            return true;
-        if (rc == SQLITE_DONE)
-            return false;
-        failEngine(db_, rc);
-    }
-    sqlite3_stmt* get() const { return stmt_; }
-
-private:
-    sqlite3* db_;
-    sqlite3_stmt* stmt_ = nullptr;
-};
 
 QVariant columnValue(sqlite3_stmt* stmt, int i) {
     switch (sqlite3_column_type(stmt, i)) {
@@ -202,6 +129,18 @@ qint64 Field::toLongLong() const {
 
 // ---- Recordset -----------------------------------------------------------------------------
 
+std::unique_ptr<Recordset> Recordset::fromRows(const QStringList& names,
+                                               std::vector<std::vector<QVariant>> rows) {
+    for (auto& row : rows)
+        row.resize(static_cast<size_t>(names.size()));
+    auto rs = std::make_unique<Recordset>();
+    rs->names_ = names;
+    rs->rows_ = std::move(rows);
+    rs->open_ = true;
+    rs->pos_ = 0;
+    return rs;
+}
+
 void Recordset::close() {
     if (!open_)
         fail(kErrObjectClosed);
@@ -272,6 +211,7 @@ void Connection::openKeyed(const QString& path, const QByteArray& key) {
     }
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
     db_ = db;
+    path_ = path;
 }
 
 void Connection::open(const QString& path, const QByteArray& key) {

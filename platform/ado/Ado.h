@@ -37,6 +37,11 @@ private:
 // All rows of one query, read at open: the row count is exact and the cursor moves freely.
 class Recordset {
 public:
+    // An open recordset on its first row over rows given in memory, one value per name in each row (an
+    // invalid or null QVariant is Null): how a reader of recordsets is tested with a table of rows.
+    static std::unique_ptr<Recordset> fromRows(const QStringList& names,
+                                               std::vector<std::vector<QVariant>> rows);
+
     bool isOpen() const { return open_; }
     void close();
     qint64 recordCount() const { return static_cast<qint64>(rows_.size()); }
@@ -92,10 +97,16 @@ public:
     // disk-full, I/O or busy error).
     bool inTransaction() const;
 
-    sqlite3* handle() const { return db_; }
+    // Writes a complete, compacted copy of this open database into newFile, which must not exist yet:
+    // every table, row and counter, the schema version and the application id, encrypted with key,
+    // with the database file's permissions (so every user who could open the database can open the
+    // copy). The key is checked first: a wrong one fails before anything is written. Other
+    // connections are kept out while the copy is written.
+    void exportCompacted(const QString& newFile, const QByteArray& key);
 
 private:
     sqlite3* db_ = nullptr;
+    QString path_;
     bool transBegun_ = false; // beginTrans succeeded and no commit or rollback has ended it yet
 };
 

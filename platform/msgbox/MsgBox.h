@@ -8,11 +8,22 @@
 namespace msgbox {
 
 // Button sets (style & 0x0F).
-enum Buttons { MB_OK = 0, MB_OKCANCEL = 1, MB_ABORTRETRYIGNORE = 2, MB_YESNOCANCEL = 3, MB_YESNO = 4,
-               MB_RETRYCANCEL = 5 };
+enum Buttons {
+    MB_OK = 0,
+    MB_OKCANCEL = 1,
+    MB_ABORTRETRYIGNORE = 2,
+    MB_YESNOCANCEL = 3,
+    MB_YESNO = 4,
+    MB_RETRYCANCEL = 5
+};
 // Icons (style & 0xF0).
-enum Icons { MB_ICONNONE = 0, MB_ICONSTOP = 16, MB_ICONQUESTION = 32, MB_ICONEXCLAMATION = 48,
-             MB_ICONINFORMATION = 64 };
+enum Icons {
+    MB_ICONNONE = 0,
+    MB_ICONSTOP = 16,
+    MB_ICONQUESTION = 32,
+    MB_ICONEXCLAMATION = 48,
+    MB_ICONINFORMATION = 64
+};
 // Results.
 enum Results { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7 };
 
@@ -25,7 +36,7 @@ QWidget* activeWindow();
 
 // ---- test seam -------------------------------------------------------------------------
 struct Shown {
-    QString text;    // as passed (CR LF kept)
+    QString text; // as passed (CR LF kept)
     QString caption;
     int style = 0;
 };

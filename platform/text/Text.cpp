@@ -150,6 +150,12 @@ QString vbRTrim(const QString& s) {
     return s.left(j);
 }
 
+QString localPath(const QString& path) {
+    QString p = path;
+    p.replace(u'\\', u'/');
+    return p;
+}
+
 QString vbTrim(const QString& s) {
     return vbRTrim(vbLTrim(s));
 }

@@ -37,6 +37,10 @@ bool vbIsNumeric(const QString& s);
 // VbError 6 (overflow) for one outside the 32-bit range; source names the caller.
 int32_t vbCLng(const QString& text, const QString& source);
 
+// A path as the program uses it: a "\" (as settings values and stored paths of the clinic's old
+// machines write it) is a separator, written "/".
+QString localPath(const QString& path);
+
 // Date and time formatting with the program's patterns: yyyy yy mm m dd d hh h nn n ss s;
 // "mm" right after an hour stands for minutes. Other characters are literal.
 QString vbFormatDateTime(const QDateTime& dt, const QString& pattern);

@@ -3,9 +3,10 @@
 #pragma once
 #include <QFile>
 
-#include "app/shell/MdlMain.h"
+#include "app/shell/MdlIniData.h"
 #include "platform/profile/Profile.h"
 #include "support/AppServicesFixture.h"
+#include "support/KeyedDb.h"
 
 class DbServicesFixture : public AppServicesFixture {
 protected:
@@ -45,9 +46,9 @@ protected:
     // The demo database's password: the settings file laid beside the program, decoded the
     // program's way.
     static QByteArray demoPassword() {
-        return MdlMain::FuStrPassDecode(profile::readString(QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.ini"),
-                                                            QStringLiteral("CLIENT"),
-                                                            QStringLiteral("passwd"), QString()));
+        return MdlIniData::FuStrPassDecode(profile::readString(QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.ini"),
+                                                               QStringLiteral("CLIENT"),
+                                                               QStringLiteral("passwd"), QString()));
     }
 
     // Copies the demo database into the temporary program folder under mdb_name.

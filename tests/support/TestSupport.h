@@ -1,4 +1,4 @@
-// Small helpers shared by the tests: file bytes, the ring log's lines and keyed database files.
+// Small helpers shared by the tests: file bytes, source paths and the ring log's lines.
 #pragma once
 #include <QByteArray>
 #include <QList>
@@ -22,8 +22,4 @@ QString sourcePath(const QString& relative);
 QStringList ringLogTexts(const QString& path);
 // The same lines split at their first blank into procedure and message.
 QList<LogLine> ringLogLines(const QString& path);
-
-// Runs sql on a keyed database file, creating it when missing: empty on success, else the engine's
-// error text.
-QString runKeyedSql(const QString& path, const QByteArray& key, const QString& sql);
 } // namespace testsupport

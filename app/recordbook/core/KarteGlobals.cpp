@@ -38,6 +38,27 @@ void PSuKarteWorkErase_End() {
     }
 }
 
+void resetRecordBookGlobals() {
+    gKarteLines.assign(1, KarteLine());
+    gAppealsList.assign(1, KarteAppealsData());
+    gSisyuKensaList.assign(1, KarteSisyuKensaData());
+    gJittisidouList.assign(1, KarteJittisidouData());
+    gIntKarteHead = 0;
+    gLngStoredCount = 0;
+    gBolKarteNew = false;
+    gStrKarteEntTime.clear();
+    gStrKarteUpdTime.clear();
+    gStrKarteMonth.clear();
+    gLngMonthFirstRec = gLngMonthNextRec = 0;
+    gLngCurRec = gLngPrevRec = gLngNextRec = 0;
+    gStrKarteDateFrom.clear();
+    gStrKarteDateTo.clear();
+    gStrParts33.clear();
+    gStrPartsText.clear();
+    gKarteInfo = InstructEntryData();
+    gKarteStoredHead = KarteStoredHead();
+}
+
 KarteLine& lineAt(long rec) {
     KarteLine& line = elementAt(gKarteLines, rec, "gKarteLines");
     if (rec == 0 || line.rec_no != rec)

@@ -52,6 +52,9 @@ namespace MdlKarteMain {
 // Empties the record book's memory: every list back to its placeholder, the visit record's mode
 // and history cleared. Traps its errors (011/900).
 void PSuKarteWorkErase_End();
+// Puts every value above back to its start-up state (the lists to their placeholder, texts empty,
+// numbers 0, flags false): a book opened again in the same process (the tests do) starts from nothing.
+void resetRecordBookGlobals();
 
 // ---- checked access (VbError 9 for an index outside the list or a slot without a line) --------------
 KarteLine& lineAt(long rec);

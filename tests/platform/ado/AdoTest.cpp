@@ -53,8 +53,8 @@ protected:
         con.execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 1));
         return errorOf([&] {
             for (int i = 0; i < 50; ++i)
-                con.execute(
-                    QStringLiteral("INSERT INTO m_x (id, code) VALUES (%1, hex(randomblob(3000)))").arg(100 + i));
+                con.execute(QStringLiteral("INSERT INTO m_x (id, code) VALUES (%1, hex(randomblob(3000)))")
+                                .arg(100 + i));
         });
     }
 
@@ -464,4 +464,18 @@ TEST_F(AdoTest, LikeInSqlComparesTheWayTheClinicDatabaseDid) {
     EXPECT_TRUE(rs->field(QStringLiteral("n")).isNull());
     EXPECT_EQ(rs->field(QStringLiteral("y")).toLongLong(), 1);
     errorOf([&] { con.openRecordset(QStringLiteral("SELECT 'a' LIKE 'a' ESCAPE '!!'")); });
+}
+
+TEST(AdoRecordsetFromRows, ReadsLikeAnOpenedRecordset) {
+    auto rs = ado::Recordset::fromRows(
+        {"code", "name"}, {{QVariant(qint64(1)), QVariant(QStringLiteral("青木"))}, {QVariant(qint64(2))}});
+    ASSERT_TRUE(rs->isOpen());
+    EXPECT_EQ(rs->recordCount(), 2);
+    EXPECT_EQ(rs->field(QStringLiteral("NAME")).toString(), QStringLiteral("青木"));
+    rs->moveNext();
+    EXPECT_EQ(rs->field(0).toLongLong(), 2);
+    EXPECT_TRUE(rs->field(QStringLiteral("name")).isNull()); // a short row is Null to its end
+    rs->moveNext();
+    EXPECT_TRUE(rs->eof());
+    EXPECT_THROW(rs->field(0), VbError);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <gtest/gtest.h>
 
+#include "support/KeyedDb.h"
 #include "support/TestSupport.h"
 
 namespace testdb {

@@ -48,6 +48,14 @@ TEST(VbStrings, TrimTakesOnlyBlanksAndIdeographicSpace) {
     EXPECT_EQ(vbRight(QStringLiteral("abc"), 5), QStringLiteral("abc"));
 }
 
+TEST(Paths, BackslashesAreSeparators) {
+    EXPECT_EQ(text::localPath(QStringLiteral("db\\clinic.mdb")), QStringLiteral("db/clinic.mdb"));
+    EXPECT_EQ(text::localPath(QStringLiteral("\\\\srv\\share\\")), QStringLiteral("//srv/share/"));
+    // 表 is 0x95 0x5C in CP932: the text is decoded first, so its trail byte is no separator.
+    EXPECT_EQ(text::localPath(QStringLiteral("画像/表\\a")), QStringLiteral("画像/表/a"));
+    EXPECT_EQ(text::localPath(QString()), QString());
+}
+
 TEST(VbNumbers, ValAndIsNumeric) {
     EXPECT_DOUBLE_EQ(vbVal(QStringLiteral("  12.5abc")), 12.5);
     EXPECT_DOUBLE_EQ(vbVal(QStringLiteral("abc")), 0.0);

@@ -12,7 +12,6 @@ class KarteHandover : public RecordBookFixture {
 protected:
     void SetUp() override {
         RecordBookFixture::SetUp();
-        gIntKarteHead = 0;
         grid.setMaxCols(6);
         grid.setMaxRows(12);
     }

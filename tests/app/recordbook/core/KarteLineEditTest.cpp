@@ -29,14 +29,10 @@ const QRegularExpression kStamp(QStringLiteral("^\\d{4}/\\d{2}/\\d{2}-\\d{2}:\\d
 class KarteLineEdit : public ::testing::Test {
 protected:
     void SetUp() override {
-        PSuKarteWorkErase_End();
-        gIntKarteHead = 0;
-        gLngStoredCount = 0;
-        gLngMonthFirstRec = gLngCurRec = gLngPrevRec = gLngNextRec = 0;
+        resetRecordBookGlobals();
         saved = gStaffLoginInfo;
         gStaffLoginInfo = {QStringLiteral("2"), QStringLiteral("0003"), QStringLiteral("上野 加奈子"),
                            QString()};
-        gKarteInfo = InstructEntryData();
         gKarteInfo.visit.entry = QStringLiteral("2024/05/01");
         gKarteInfo.visit.inst_start_time = QStringLiteral("10:00");
         gKarteInfo.visit.inst_end_time = QStringLiteral("10:30");
@@ -46,7 +42,7 @@ protected:
         gStrPartsText = QStringLiteral("全顎");
     }
     void TearDown() override {
-        PSuKarteWorkErase_End();
+        resetRecordBookGlobals();
         gStaffLoginInfo = saved;
     }
 

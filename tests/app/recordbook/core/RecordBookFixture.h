@@ -53,14 +53,11 @@ protected:
                            QString()};
         gPatientInfo = PatientInfo();
         gPatientInfo.personal_id = kPid;
-        MdlKarteMain::PSuKarteWorkErase_End();
-        gKarteInfo = InstructEntryData();
-        gLngCurRec = gLngPrevRec = gLngNextRec = 0;
-        gLngMonthFirstRec = gLngMonthNextRec = 0;
+        MdlKarteMain::resetRecordBookGlobals();
     }
 
     void TearDown() override {
-        MdlKarteMain::PSuKarteWorkErase_End();
+        MdlKarteMain::resetRecordBookGlobals();
         gStaffLoginInfo = savedStaff;
         gPatientInfo = savedPatient;
         DbServicesFixture::TearDown();

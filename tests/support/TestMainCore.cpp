@@ -1,0 +1,9 @@
+// Test entry point of the tests below the widgets: one QCoreApplication, no Qt Widgets linked.
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
