@@ -1,5 +1,5 @@
 // The demo patients' record books in the shipped demo database load whole and take a new line.
-#include "RecordBookFixture.h"
+#include "support/RecordBookFixture.h"
 #include "app/recordbook/core/KarteLineEdit.h"
 #include "app/recordbook/core/KarteSave.h"
 

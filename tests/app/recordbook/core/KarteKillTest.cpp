@@ -6,7 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "RecordBookFixture.h"
+#include "support/RecordBookFixture.h"
 #include "app/recordbook/core/KarteLineEdit.h"
 #include "app/recordbook/core/KarteSave.h"
 

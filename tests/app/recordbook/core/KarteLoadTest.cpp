@@ -2,7 +2,7 @@
 // lines, the detail rows, the shown month, new books, and books refused whole.
 #include <QRegularExpression>
 
-#include "RecordBookFixture.h"
+#include "support/RecordBookFixture.h"
 
 using namespace MdlKarteMain;
 

@@ -3,7 +3,7 @@
 // memory, ready to be saved again.
 #include <QRegularExpression>
 
-#include "RecordBookFixture.h"
+#include "support/RecordBookFixture.h"
 #include "app/recordbook/core/KarteLineEdit.h"
 #include "app/recordbook/core/KarteSave.h"
 
