@@ -1,7 +1,7 @@
 // The demo patients' record books in the shipped demo database load whole and take a new line.
-#include "support/RecordBookFixture.h"
 #include "app/recordbook/core/KarteLineEdit.h"
 #include "app/recordbook/core/KarteSave.h"
+#include "support/RecordBookFixture.h"
 
 using namespace MdlKarteMain;
 

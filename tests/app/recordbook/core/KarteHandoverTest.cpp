@@ -1,8 +1,8 @@
 // Preparing the visit record for the entry screen from a grid row: the mode, the visit, the part
 // code and plaque defaults, the other visits as history, and the date of a new line.
 #include "app/recordbook/core/KarteHandover.h"
-#include "support/RecordBookFixture.h"
 #include "platform/spread/SpreadGrid.h"
+#include "support/RecordBookFixture.h"
 
 using namespace MdlKarteMain;
 

@@ -6,9 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "support/RecordBookFixture.h"
 #include "app/recordbook/core/KarteLineEdit.h"
 #include "app/recordbook/core/KarteSave.h"
+#include "support/RecordBookFixture.h"
 
 using namespace MdlKarteMain;
 

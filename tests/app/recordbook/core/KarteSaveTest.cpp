@@ -3,9 +3,9 @@
 // memory, ready to be saved again.
 #include <QRegularExpression>
 
-#include "support/RecordBookFixture.h"
 #include "app/recordbook/core/KarteLineEdit.h"
 #include "app/recordbook/core/KarteSave.h"
+#include "support/RecordBookFixture.h"
 
 using namespace MdlKarteMain;
 
