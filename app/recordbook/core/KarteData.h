@@ -118,6 +118,18 @@ struct InstructEntryData {
     bool updated = false;
 };
 
+// Copies the instruction fields a visit and its detail record share, all but entry_no (which each
+// hand-over treats its own way).
+template <typename To, typename From> void copyInstructionFields(To& to, const From& from) {
+    to.entry = from.entry;
+    to.inst_start_time = from.inst_start_time;
+    to.inst_end_time = from.inst_end_time;
+    to.inst_point = from.inst_point;
+    to.communicate_point = from.communicate_point;
+    to.plaque = from.plaque;
+    to.cleaning_imp = from.cleaning_imp;
+}
+
 // Upper bound of a list whose element 0 is a placeholder, -1 when the list is empty.
 template <typename List> long ubound(const List& list) {
     return static_cast<long>(list.size()) - 1;

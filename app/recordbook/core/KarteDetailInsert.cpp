@@ -1,7 +1,7 @@
 // The detail rows of a new line and their entry numbers, inside the save's transaction.
 #include "app/recordbook/core/KarteGlobals.h"
 #include "app/recordbook/core/KarteSave.h"
-#include "app/recordbook/core/KarteSaveSteps.h"
+#include "app/recordbook/core/KarteTrap.h"
 #include "app/shell/MdlCommADODB.h"
 #include "app/shell/MdlCommStructure.h"
 #include "app/shell/ShellGlobals.h"
@@ -70,15 +70,16 @@ QString toothRowSql(const char* table, const char* prefix, const QString& date, 
            toothValues(teeth, MissingTooth::FirstCharM) + QStringLiteral(" ) ");
 }
 
-} // namespace
-
-bool saveStepFailed(const QString& proc, const QString& number, const std::exception& e,
-                    const QString& title) {
-    PFuBolPutLog(proc, errorDescription(e));
-    PFuDispMessage(QStringLiteral("011"), number, EnMsgDispButton::O, EnMsgDispIcon::W,
-                   proc + QStringLiteral("()"), title);
-    return false;
+// The next entry number of the table for the line's date, written into the line and its element.
+bool allocateEntryNo(ado::Connection& con, const QString& table, KarteLine& line, int& elementEntryNo,
+                     long& entryNo) {
+    if (!FuBolGetEntryNo(con, table, line.karte_date, entryNo))
+        return false;
+    elementEntryNo = line.entry_no = static_cast<int>(entryNo);
+    return true;
 }
+
+} // namespace
 
 bool FuBolGetEntryNo(ado::Connection& con, const QString& table, const QString& entry, long& entryNo) {
     const QString proc = QStringLiteral("FuBolGetEntryNo");
@@ -105,8 +106,8 @@ bool FuBolGetEntryNo(ado::Connection& con, const QString& table, const QString& 
         entryNo = newNumberChecked(next);
         return PFuDbRsClose(*rs);
     } catch (const std::exception& e) {
-        return saveStepFailed(proc, QStringLiteral("826"), e,
-                              QStringLiteral("　（ＤＢ名：") + table + QStringLiteral("）"));
+        return stepFailed(proc, QStringLiteral("826"), e,
+                          QStringLiteral("　（ＤＢ名：") + table + QStringLiteral("）"));
     }
 }
 
@@ -116,9 +117,8 @@ bool FuBolSyusoInsert(ado::Connection& con, long rec, long detailIndex) {
         KarteLine& l = lineAt(rec);
         KarteAppealsData& d = appealsAt(detailIndex);
         long entryNo = 0;
-        if (!FuBolGetEntryNo(con, QStringLiteral("m_kr_appeals"), l.karte_date, entryNo))
+        if (!allocateEntryNo(con, QStringLiteral("m_kr_appeals"), l, d.entry_no, entryNo))
             return false;
-        d.entry_no = l.entry_no = static_cast<int>(entryNo);
         const QString sql = QStringLiteral("INSERT INTO m_kr_appeals (") +
                             QStringLiteral(" personal_id, entry, entry_no, appeals, addition ") +
                             QStringLiteral(" ) VALUES ( ") + keyValues(l.karte_date, entryNo) +
@@ -130,7 +130,7 @@ bool FuBolSyusoInsert(ado::Connection& con, long rec, long detailIndex) {
         }
         return true;
     } catch (const std::exception& e) {
-        return saveStepFailed(proc, QStringLiteral("815"), e);
+        return stepFailed(proc, QStringLiteral("815"), e);
     }
 }
 
@@ -147,9 +147,8 @@ bool FuBolSisyuKensaInsert(ado::Connection& con, long rec, long detailIndex) {
             return false;
         if (rows.pocket && !FuBolGetEntryNo(con, QStringLiteral("m_kr_pocket"), l.karte_date, po))
             return false;
-        if (!FuBolGetEntryNo(con, QStringLiteral("m_kr_cir_inspection"), l.karte_date, header))
+        if (!allocateEntryNo(con, QStringLiteral("m_kr_cir_inspection"), l, d.entry_no, header))
             return false;
-        d.entry_no = l.entry_no = static_cast<int>(header);
         d.entry_no_pl = static_cast<int>(pl);
         d.entry_no_mi = static_cast<int>(mi);
         d.entry_no_po = static_cast<int>(po);
@@ -172,7 +171,7 @@ bool FuBolSisyuKensaInsert(ado::Connection& con, long rec, long detailIndex) {
             return false;
         return true;
     } catch (const std::exception& e) {
-        return saveStepFailed(proc, QStringLiteral("821"), e);
+        return stepFailed(proc, QStringLiteral("821"), e);
     }
 }
 
@@ -182,9 +181,8 @@ bool FuBolJittisidouInsert(ado::Connection& con, long rec, long detailIndex) {
         KarteLine& l = lineAt(rec);
         KarteJittisidouData& d = jittisidouAt(detailIndex);
         long entryNo = 0;
-        if (!FuBolGetEntryNo(con, QStringLiteral("m_actual_instruction"), l.karte_date, entryNo))
+        if (!allocateEntryNo(con, QStringLiteral("m_actual_instruction"), l, d.entry_no, entryNo))
             return false;
-        d.entry_no = l.entry_no = static_cast<int>(entryNo);
         const QString sql =
             QStringLiteral("INSERT INTO m_actual_instruction (") +
             QStringLiteral(" personal_id, entry, entry_no, ") +
@@ -208,7 +206,7 @@ bool FuBolJittisidouInsert(ado::Connection& con, long rec, long detailIndex) {
         }
         return true;
     } catch (const std::exception& e) {
-        return saveStepFailed(proc, QStringLiteral("824"), e);
+        return stepFailed(proc, QStringLiteral("824"), e);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "app/recordbook/core/KarteGlobals.h"
 #include "app/recordbook/core/KarteLoad.h"
 #include "app/recordbook/core/KarteRead.h"
+#include "app/recordbook/core/KarteTrap.h"
 #include "app/shell/MdlCommADODB.h"
 #include "app/shell/MdlCommStructure.h"
 #include "app/shell/ShellGlobals.h"
@@ -50,11 +51,33 @@ bool closeReader(std::unique_ptr<ado::Recordset>& rs, ado::Connection& con) {
 // The trap of a detail reader: log, its message with its own name, close, false.
 bool readerFailed(const QString& proc, const QString& number, const std::exception& e,
                   std::unique_ptr<ado::Recordset>& rs, ado::Connection& con) {
-    PFuBolPutLog(proc, errorDescription(e));
-    PFuDispMessage(QStringLiteral("011"), number, EnMsgDispButton::O, EnMsgDispIcon::W,
-                   proc + QStringLiteral("()"));
     closeReader(rs, con);
-    return false;
+    return stepFailed(proc, number, e);
+}
+
+// What a detail query reports when it fails or finds no row.
+struct DetailQuery {
+    QString proc;    // the reader
+    QString failure; // the first log line of a failed query
+    QString number;  // the consistency message of a missing row
+    QString missing; // its text before the date and number
+};
+
+// Runs a detail query for the date and number; true when its row is there. A failed query writes its
+// four log lines, a missing row shows its consistency message (and the recordset is closed).
+bool openDetailRow(ado::Connection& con, const QString& sql, const DetailQuery& q, const QString& entry,
+                   int entryNo, std::unique_ptr<ado::Recordset>& rs) {
+    long count = 0;
+    if (!PFuBolExecuteSql(sql, con, count, 0, rs)) {
+        logQueryFailure(q.proc, q.failure, entry, entryNo);
+        return false;
+    }
+    if (count == 0) {
+        showMissing(q.number, q.missing, entry, entryNo);
+        closeReader(rs, con);
+        return false;
+    }
+    return true;
 }
 
 void readTeeth(const ado::Recordset& rs, int first, ToothValues& teeth, const QString& nullValue) {
@@ -82,17 +105,11 @@ bool FuBolSyusoGet(ado::Connection& con, const QString& entry, int entryNo, long
     try {
         const QString sql = QStringLiteral("SELECT   entry, entry_no, appeals, addition ") +
                             QStringLiteral("FROM     m_kr_appeals ") + keyConditions(entry, entryNo);
-        long count = 0;
-        if (!PFuBolExecuteSql(sql, con, count, 0, rs)) {
-            logQueryFailure(proc, QStringLiteral("カルテ主訴データの取得に失敗"), entry, entryNo);
+        if (!openDetailRow(con, sql,
+                           {proc, QStringLiteral("カルテ主訴データの取得に失敗"), QStringLiteral("802"),
+                            QStringLiteral("整合性の無いデータです (カルテ主訴) ")},
+                           entry, entryNo, rs))
             return false;
-        }
-        if (count == 0) {
-            showMissing(QStringLiteral("802"), QStringLiteral("整合性の無いデータです (カルテ主訴) "), entry,
-                        entryNo);
-            closeReader(rs, con);
-            return false;
-        }
         KarteAppealsData d;
         d.entry = readText(rs->field(QStringLiteral("entry")));
         d.entry_no = readInt16(rs->field(QStringLiteral("entry_no")));
@@ -114,17 +131,11 @@ bool FuBolSisyuKensaGet(ado::Connection& con, const QString& entry, int entryNo,
         const QString sql = QStringLiteral("SELECT   entry, entry_no, inspection_cls, entry_no_pl, "
                                            "entry_no_mi, entry_no_po,inst_point ") +
                             QStringLiteral("FROM     m_kr_cir_inspection ") + keyConditions(entry, entryNo);
-        long count = 0;
-        if (!PFuBolExecuteSql(sql, con, count, 0, rs)) {
-            logQueryFailure(proc, QStringLiteral("カルテ歯周病情報データの取得に失敗"), entry, entryNo);
+        if (!openDetailRow(con, sql,
+                           {proc, QStringLiteral("カルテ歯周病情報データの取得に失敗"), QStringLiteral("810"),
+                            QStringLiteral("整合性の無いデータです (カルテ精密検査) ")},
+                           entry, entryNo, rs))
             return false;
-        }
-        if (count == 0) {
-            showMissing(QStringLiteral("810"), QStringLiteral("整合性の無いデータです (カルテ精密検査) "),
-                        entry, entryNo);
-            closeReader(rs, con);
-            return false;
-        }
         KarteLine& line = lineAt(rec);
         gSisyuKensaList.emplace_back();
         const long index = ubound(gSisyuKensaList);
@@ -159,15 +170,11 @@ bool FuBolSisyuKensaGet(ado::Connection& con, const QString& entry, int entryNo,
             const QString toothSql = QStringLiteral("SELECT ") + toothColumnList(QLatin1String(t.prefix)) +
                                      QStringLiteral(" FROM     ") + QLatin1String(t.table) +
                                      QStringLiteral(" ") + keyConditions(entry, number);
-            if (!PFuBolExecuteSql(toothSql, con, count, 0, rs)) {
-                logQueryFailure(proc, QString::fromUtf8(t.failure), entry, number);
+            if (!openDetailRow(
+                    con, toothSql,
+                    {proc, QString::fromUtf8(t.failure), QStringLiteral("810"), QString::fromUtf8(t.missing)},
+                    entry, number, rs))
                 return false;
-            }
-            if (count == 0) {
-                showMissing(QStringLiteral("810"), QString::fromUtf8(t.missing), entry, number);
-                closeReader(rs, con);
-                return false;
-            }
             readTeeth(*rs, 0, sisyuKensaAt(index).*t.values, *t.nullValue);
             if (!closeReader(rs, con))
                 return false;
@@ -187,17 +194,12 @@ bool FuBolJittisidouGet(ado::Connection& con, const QString& entry, int entryNo,
                 "SELECT   entry, entry_no, inst_start_time, inst_end_time, inst_point, communicate_point, ") +
             toothColumnList(QStringLiteral("prq_")) + QStringLiteral(" FROM     m_actual_instruction ") +
             keyConditions(entry, entryNo);
-        long count = 0;
-        if (!PFuBolExecuteSql(sql, con, count, 0, rs)) {
-            logQueryFailure(proc, QStringLiteral("衛生士実地指導記録データの取得に失敗"), entry, entryNo);
+        if (!openDetailRow(con, sql,
+                           {proc, QStringLiteral("衛生士実地指導記録データの取得に失敗"),
+                            QStringLiteral("811"),
+                            QStringLiteral("整合性の無いデータです (歯科衛生実地指導) ")},
+                           entry, entryNo, rs))
             return false;
-        }
-        if (count == 0) {
-            showMissing(QStringLiteral("811"), QStringLiteral("整合性の無いデータです (歯科衛生実地指導) "),
-                        entry, entryNo);
-            closeReader(rs, con);
-            return false;
-        }
         KarteJittisidouData d;
         d.entry = readText(rs->field(QStringLiteral("entry")));
         d.entry_no = readInt16(rs->field(QStringLiteral("entry_no")));
@@ -213,6 +215,7 @@ bool FuBolJittisidouGet(ado::Connection& con, const QString& entry, int entryNo,
         const QString impSql = QStringLiteral("SELECT   cleaning_imp ") +
                                QStringLiteral("FROM     m_selection_imp ") + keyConditions(entry, entryNo) +
                                QStringLiteral("ORDER BY select_no ");
+        long count = 0;
         if (!PFuBolExecuteSql(impSql, con, count, 0, rs))
             return false;
         for (; !rs->eof(); rs->moveNext())

@@ -1,5 +1,7 @@
 #include "app/recordbook/core/KarteGlobals.h"
 
+#include "app/recordbook/core/KarteTrap.h"
+
 #include <QDateTime>
 
 #include "app/shell/ShellGlobals.h"
@@ -32,9 +34,8 @@ void PSuKarteWorkErase_End() {
         gKarteInfo.history.assign(1, InstructVisitData());
         gKarteStoredHead = KarteStoredHead();
     } catch (const std::exception& e) {
-        PFuBolPutLog(QStringLiteral("PSuKarteWorkErase_End"), errorDescription(e));
-        PFuDispMessage(QStringLiteral("011"), QStringLiteral("900"), EnMsgDispButton::O,
-                       EnMsgDispIcon::Manual);
+        trapped(QStringLiteral("PSuKarteWorkErase_End"), QStringLiteral("900"), e, EnMsgDispIcon::Manual,
+                QString());
     }
 }
 

@@ -1,6 +1,7 @@
 #include "app/recordbook/core/KarteHandover.h"
 
 #include "app/recordbook/core/KarteGlobals.h"
+#include "app/recordbook/core/KarteTrap.h"
 #include "app/shell/ShellGlobals.h"
 #include "platform/error/VbError.h"
 #include "platform/spread/SpreadGrid.h"
@@ -24,16 +25,10 @@ long rowRecNo(SpreadGrid& grid, long row) {
     return text::vbCLng(cell, QStringLiteral("Orvanta"));
 }
 
-// The visit fields a line and its instruction element hold.
+// The visit an instruction element holds.
 void copyVisit(InstructVisitData& v, const KarteJittisidouData& d) {
-    v.entry = d.entry;
+    copyInstructionFields(v, d);
     v.entry_no = d.entry_no;
-    v.inst_start_time = d.inst_start_time;
-    v.inst_end_time = d.inst_end_time;
-    v.inst_point = d.inst_point;
-    v.communicate_point = d.communicate_point;
-    v.plaque = d.plaque;
-    v.cleaning_imp = d.cleaning_imp;
 }
 
 void setExistingVisit(long rec) {
@@ -98,10 +93,7 @@ bool PFuBolInstructDataSet(SpreadGrid& grid, long& row) {
             setNewVisit(grid, row);
         return FuBolOldInstructLogGet(grid, row);
     } catch (const std::exception& e) {
-        PFuBolPutLog(QStringLiteral("PFuBolInstructDataSet"), errorDescription(e));
-        PFuDispMessage(QStringLiteral("011"), QStringLiteral("900"), EnMsgDispButton::O, EnMsgDispIcon::W,
-                       QStringLiteral("PFuBolInstructDataSet()"));
-        return false;
+        return stepFailed(QStringLiteral("PFuBolInstructDataSet"), QStringLiteral("900"), e);
     }
 }
 
@@ -139,10 +131,7 @@ bool FuBolOldInstructLogGet(SpreadGrid& grid, long row) {
         });
         return true;
     } catch (const std::exception& e) {
-        PFuBolPutLog(QStringLiteral("FuBolOldInstructLogGet"), errorDescription(e));
-        PFuDispMessage(QStringLiteral("011"), QStringLiteral("811"), EnMsgDispButton::O, EnMsgDispIcon::W,
-                       QStringLiteral("FuBolOldInstructLogGet()"));
-        return false;
+        return stepFailed(QStringLiteral("FuBolOldInstructLogGet"), QStringLiteral("811"), e);
     }
 }
 

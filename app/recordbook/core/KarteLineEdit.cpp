@@ -109,14 +109,8 @@ void PSuKarteLineDataSet(const QString& mode, const QuadMasks& masks) {
     l.ent_staff_code = gStaffLoginInfo.staff_code;
     l.ent_staff_name = gStaffLoginInfo.staff_name;
 
-    KarteJittisidouData& e = jittisidouAt(l.detail_index);
-    e.entry = v.entry;
-    e.inst_start_time = v.inst_start_time;
-    e.inst_end_time = v.inst_end_time;
-    e.inst_point = v.inst_point;
-    e.communicate_point = v.communicate_point;
-    e.plaque = v.plaque;
-    e.cleaning_imp = v.cleaning_imp;
+    // The element's entry_no stays: the save allocates it.
+    copyInstructionFields(jittisidouAt(l.detail_index), v);
 }
 
 } // namespace MdlKarteMain

@@ -2,6 +2,7 @@
 
 #include "app/recordbook/core/KarteGlobals.h"
 #include "app/recordbook/core/KarteRead.h"
+#include "app/recordbook/core/KarteTrap.h"
 #include "app/shell/MdlCommADODB.h"
 #include "app/shell/MdlCommInterface.h"
 #include "app/shell/MdlCommStructure.h"
@@ -116,10 +117,8 @@ bool PFuBolKarteGetData(KarteLoadView& view) {
             } catch (...) {
             }
         }
-        PFuBolPutLog(QStringLiteral("PFuBolKarteGetData"), errorDescription(e));
-        PFuDispMessage(QStringLiteral("011"), QStringLiteral("900"), EnMsgDispButton::O,
-                       EnMsgDispIcon::Manual, QStringLiteral("\r\n") + errorDescription(e));
-        return false;
+        return trapped(QStringLiteral("PFuBolKarteGetData"), QStringLiteral("900"), e, EnMsgDispIcon::Manual,
+                       QStringLiteral("\r\n") + errorDescription(e));
     }
 }
 
@@ -189,11 +188,8 @@ bool FuBolKarteGetDataMain(KarteLoadView& view) {
         walkChain([](KarteLine& line) { gStrKarteMonth = text::vbLeft(line.karte_date, 7); });
         return FuBolKarteSubDataGet(view, *con);
     } catch (const std::exception& e) {
-        PFuBolPutLog(proc, errorDescription(e));
-        PFuDispMessage(QStringLiteral("011"), QStringLiteral("801"), EnMsgDispButton::O, EnMsgDispIcon::W,
-                       QStringLiteral("FuBolKarteGetDataMain()"), QStringLiteral("カルテ入力メイン"));
         PSuDbCloseQuietly(rs, con);
-        return false;
+        return stepFailed(proc, QStringLiteral("801"), e, QStringLiteral("カルテ入力メイン"));
     }
 }
 

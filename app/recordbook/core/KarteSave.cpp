@@ -1,7 +1,7 @@
 #include "app/recordbook/core/KarteSave.h"
 
 #include "app/recordbook/core/KarteGlobals.h"
-#include "app/recordbook/core/KarteSaveSteps.h"
+#include "app/recordbook/core/KarteTrap.h"
 #include "app/shell/MdlCommADODB.h"
 #include "app/shell/MdlCommInterface.h"
 #include "app/shell/MdlCommStructure.h"
@@ -229,12 +229,9 @@ bool PFuBolKarteUpdate() {
             return false;
         return result;
     } catch (const std::exception& e) {
-        PFuBolPutLog(kProc, errorDescription(e));
-        PFuDispMessage(QStringLiteral("011"), QStringLiteral("900"), EnMsgDispButton::O, EnMsgDispIcon::W,
-                       QStringLiteral("PFuBolKarteUpdate()"));
         // Closing without a commit discards the transaction.
         PSuDbCloseQuietly(rs, con);
-        return false;
+        return stepFailed(kProc, QStringLiteral("900"), e);
     }
 }
 
@@ -277,7 +274,7 @@ bool FuBolKarteUpdate(ado::Connection& con) {
             gStrKarteUpdTime = stamp;
         return true;
     } catch (const std::exception& e) {
-        return saveStepFailed(proc, QStringLiteral("813"), e);
+        return stepFailed(proc, QStringLiteral("813"), e);
     }
 }
 
@@ -307,7 +304,7 @@ bool FuBolKarteRecordUpd(ado::Connection& con, long rec) {
             l.del_date_time = stamp;
         return true;
     } catch (const std::exception& e) {
-        return saveStepFailed(proc, QStringLiteral("814"), e);
+        return stepFailed(proc, QStringLiteral("814"), e);
     }
 }
 
