@@ -1,6 +1,4 @@
-// The demo patients' record books in the shipped demo database load whole and take a new line.
-#include "app/recordbook/core/KarteLineEdit.h"
-#include "app/recordbook/core/KarteSave.h"
+// The demo patients' record books in the shipped demo database load whole.
 #include "support/RecordBookFixture.h"
 
 using namespace MdlKarteMain;
@@ -49,22 +47,4 @@ TEST_F(DemoBooks, EveryDemoBookLoadsWithAllKindsOfLine) {
         EXPECT_TRUE(k.contains(QLatin1String(kind))) << kind;
     EXPECT_EQ(gStrKarteMonth, QStringLiteral("2024/09"));
     EXPECT_TRUE(msgbox::shown().isEmpty());
-}
-
-TEST_F(DemoBooks, ADemoBookTakesANewLineAndReadsItBack) {
-    gPatientInfo.personal_id = QStringLiteral("100074");
-    ASSERT_TRUE(load());
-    gKarteInfo.visit = InstructVisitData();
-    gKarteInfo.visit.entry = QStringLiteral("2024/07/02");
-    gKarteInfo.visit.inst_start_time = QStringLiteral("10:00");
-    gKarteInfo.visit.inst_end_time = QStringLiteral("10:20");
-    gKarteInfo.visit.plaque.fill(QStringLiteral("0000"));
-    gLngPrevRec = 12;
-    gLngNextRec = 0;
-    PSuKarteLineAdd(QStringLiteral("1"), QString());
-    PSuKarteLineDataSet(QStringLiteral("1"), [](const QString&) { return std::array<QString, 4>{}; });
-    ASSERT_TRUE(PFuBolKarteUpdate()) << lastBox().toStdString();
-    ASSERT_TRUE(load());
-    EXPECT_EQ(chainRecs().back(), 13);
-    EXPECT_EQ(gStrKarteMonth, QStringLiteral("2024/07"));
 }
