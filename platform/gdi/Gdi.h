@@ -57,7 +57,8 @@
 //   - ImageSurface(sizePx, back): a persistent 96-dpi picture (RGB32). resize() keeps the content
 //     (new parts in the back colour), cls() clears to the back colour, picture() returns an independent
 //     QImage (a value: later drawing never changes it).
-//   - DeviceSurface(QPaintDevice*): any paint device at its own resolution; for a QPrinter or QPdfWriter
+//   - DeviceSurface(QPaintDevice*, dpi = 0): any paint device at its own resolution (or the dpi given:
+//     a widget painted in its paint event takes kScreenDpi); for a QPrinter or QPdfWriter
 //     the painter begins with the first drawing call, newPage() starts the next page, endDoc() ends the
 //     document, physicalOffsetPx()/paperSizePx() answer PHYSICALOFFSET and PHYSICALWIDTH/HEIGHT. It needs
 //     no widgets: the caller makes the QPrinter (PrintSupport) and hands it in.
