@@ -6,6 +6,7 @@
 #include "app/recordbook/core/KarteGlobals.h"
 #include "app/recordbook/core/KarteLineEdit.h"
 #include "app/shell/ShellGlobals.h"
+#include "controls/toothchart/PartControl.h"
 #include "platform/error/VbError.h"
 
 using namespace MdlKarteMain;
@@ -188,6 +189,17 @@ TEST_F(KarteLineEdit, MarkingAndUnmarkingFollowTheDeleteMark) {
         EXPECT_EQ(gJittisidouList.at(l.detail_index).plaque[0], QStringLiteral("0000"));
         EXPECT_EQ(part.separations, 0);
     }
+}
+
+// With the record-list screen's own quadrant splitter: the masks it gives for the part code.
+TEST_F(KarteLineEdit, QuadrantMasksComeFromTheSplitter) {
+    PartControl splitter;
+    gStrParts33 = QStringLiteral("Naaaaaaa0abbaaaaa00000000gggggggg");
+    gLngPrevRec = gLngNextRec = 0;
+    PSuKarteLineAdd(QStringLiteral("1"), QString());
+    PSuKarteLineDataSet(QStringLiteral("1"), quadMasksOf(splitter));
+    EXPECT_EQ(gKarteLines[1].ref,
+              (std::array<QString, 4>{"0111111100000", "1001111101100", "0000000000000", "1111111111111"}));
 }
 
 TEST_F(KarteLineEdit, AnUnsavedLineEditedAgainIsRestampedAndRefilled) {
