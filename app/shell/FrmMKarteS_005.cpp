@@ -5,6 +5,7 @@
 #include "app/shell/FrmMKarteS_009.h"
 #include "app/shell/MdlCommADODB.h"
 #include "app/shell/MdlCommInterface.h"
+#include "app/shell/MdlCommStructure.h"
 #include "app/shell/MdlScreenKey.h"
 #include "app/shell/PatientList.h"
 #include "app/shell/PatientQueries.h"

@@ -4,7 +4,7 @@
 #include <QVariant>
 #include <vector>
 
-#include "app/shell/ShellGlobals.h"
+#include "app/shell/MdlCommStructure.h"
 
 namespace ado {
 class Recordset;

@@ -1,5 +1,7 @@
 #include "app/shell/ShellGlobals.h"
 
+#include "app/shell/MdlCommStructure.h"
+
 void resetShellGlobals() {
     gObjIniFile.reset();
     gObjLogging.reset();

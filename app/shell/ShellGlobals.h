@@ -6,7 +6,6 @@
 #include <QString>
 #include <array>
 #include <memory>
-#include <vector>
 
 #include "common/clsIniFile.h"
 #include "common/clsLogging.h"
@@ -58,25 +57,6 @@ struct StaffLoginInfo {
     bool operator==(const StaffLoginInfo&) const = default;
 };
 inline StaffLoginInfo gStaffLoginInfo;
-
-// ---- the current patient (written only by the patient search) ------------------------------
-// One insurance entry of the patient: the same-named columns of its m_kh_insurance row.
-struct InsuranceData {
-    QString entry, relation_code, burden_no1, recipient_no1, burden_rate1, burden_no2, recipient_no2,
-        burden_rate2, payment_organization, geriatric_state_no, geriatric_recipient_no, advanced_age, half_add,
-        insurance_no, busi_name, busi_address, busi_tel_no, ins_sign, ins_number, term_of_validity,
-        qualification, insured_name, insured_burden_rate, employ_code, name, reading, zip, tel_no, address;
-    bool operator==(const InsuranceData&) const = default;
-};
-// The patient's register data and every insurance entry, oldest first: the last entry is the newest, and
-// name is its name.
-struct PatientInfo {
-    QString personal_id, unification_id, individual_id1, individual_id2, individual_id3, sex_name, name,
-        birthday, age, photo_link;
-    std::vector<InsuranceData> insurance;
-    bool operator==(const PatientInfo&) const = default;
-};
-inline PatientInfo gPatientInfo;
 
 // Drops the common services and puts every value above back to its start-up state (empty, false, 0):
 // a program that starts again in the same process (the tests do) starts from nothing.

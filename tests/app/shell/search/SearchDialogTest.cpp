@@ -12,6 +12,7 @@
 #include "app/shell/FrmMKarteS_005.h"
 #include "app/shell/FrmMKarteS_009.h"
 #include "app/shell/MdlCommInterfaceSearch.h"
+#include "app/shell/MdlCommStructure.h"
 #include "platform/entry/ImCalendar.h"
 #include "platform/entry/ImDate.h"
 #include "platform/entry/ImText.h"
