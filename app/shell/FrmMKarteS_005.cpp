@@ -1,7 +1,5 @@
 #include "app/shell/FrmMKarteS_005.h"
 
-#include <QPointer>
-
 #include "app/shell/FrmMKarteS_009.h"
 #include "app/shell/MdlCommADODB.h"
 #include "app/shell/MdlCommInterface.h"
