@@ -2,6 +2,7 @@
 // and text is matched the way the clinic database compared Japanese text.
 #include "platform/ado/Ado.h"
 
+#include <string>
 #include <vector>
 
 namespace ado {
@@ -38,6 +39,35 @@ qsizetype copyQuoted(const QString& sql, qsizetype i, QChar close, QString& out)
 const char16_t kHalfWidthKana[] =
     u"。「」、・ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌネノ"
     u"ハヒフヘホマミムメモヤユヨラリルレロワン";
+
+// The folded code points of text, as jetFoldText(text).toUcs4() gives them, without its copies for the
+// common case: ASCII, kana and ideographs, which composition and case folding leave as they are (apart
+// from ASCII capitals). False, with out unspecified, for any other text.
+bool quickFold(const QString& text, std::u32string& out) {
+    out.clear();
+    for (const QChar qc : text) {
+        char32_t c = qc.unicode();
+        if (c >= 0xFF01 && c <= 0xFF5E)
+            c -= 0xFEE0; // full-width letters, digits and signs
+        else if (c == 0x3000)
+            c = u' ';
+        else if (c >= 0xFF61 && c <= 0xFF9D)
+            c = kHalfWidthKana[c - 0xFF61];
+        if (c < 0x80) {
+            if (c >= u'A' && c <= u'Z')
+                c += u'a' - u'A';
+        } else if (c >= 0x30A1 && c <= 0x30FE) {
+            if (c <= 0x30F6 || c == 0x30FD || c == 0x30FE)
+                c -= 0x60; // katakana to hiragana
+        } else if (!((c >= 0x3001 && c <= 0x3029) || (c >= 0x3030 && c <= 0x303F) ||
+                     (c >= 0x3041 && c <= 0x3096) || (c >= 0x309B && c <= 0x30A0) ||
+                     (c >= 0x4E00 && c <= 0x9FFF))) {
+            return false; // voiced marks to join, other scripts, surrogates: the full folding
+        }
+        out.push_back(c);
+    }
+    return true;
+}
 
 } // namespace
 
@@ -99,7 +129,12 @@ LikePattern::LikePattern(const QString& pattern, QChar escape) : escape_(escape)
 bool LikePattern::matches(const QString& value) const {
     if (!valid_)
         return false;
-    const auto text = jetFoldText(value).toUcs4();
+    // One buffer for every row a statement matches.
+    static thread_local std::u32string text;
+    if (!quickFold(value, text)) {
+        const QList<uint> full = jetFoldText(value).toUcs4();
+        text.assign(full.begin(), full.end());
+    }
     const size_t none = static_cast<size_t>(-1);
     size_t p = 0, t = 0, runAt = none, runFrom = 0;
     while (t < static_cast<size_t>(text.size())) {
