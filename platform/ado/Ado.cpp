@@ -1,7 +1,9 @@
 #include "platform/ado/Ado.h"
 
 #include "platform/ado/AdoEngine.h"
+#include "platform/ado/AdoKey.h"
 
+#include <QFile>
 #include <cmath>
 #include <limits>
 
@@ -69,6 +71,15 @@ void likeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         return;
     }
     sqlite3_result_int(ctx, jetLike(valueText(argv[0]), valueText(argv[1]), escape) ? 1 : 0);
+}
+
+// The salt at the head of an encrypted file; empty when the file cannot be read that far.
+QByteArray fileSalt(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray salt = f.read(keys::kSaltBytes);
+    return salt.size() == keys::kSaltBytes ? salt : QByteArray();
 }
 
 void registerFunctions(sqlite3* db) {
@@ -210,7 +221,7 @@ void Connection::openKeyed(const QString& path, const QByteArray& key) {
     path_ = path;
 }
 
-void Connection::open(const QString& path, const QByteArray& key) {
+void Connection::openProbed(const QString& path, const QByteArray& key) {
     openKeyed(path, key);
     try {
         // The key is only checked when the first page is read.
@@ -223,6 +234,28 @@ void Connection::open(const QString& path, const QByteArray& key) {
         db_ = nullptr;
         throw;
     }
+}
+
+void Connection::open(const QString& path, const QByteArray& key) {
+    // The password's derivation is the cost of an open: it is made once per file and password, and later
+    // opens hand the engine the derived key with the file's salt.
+    const QByteArray salt = fileSalt(path);
+    const QByteArray raw = keys::rawKey(salt, key);
+    if (raw.isEmpty()) {
+        openProbed(path, key);
+        return;
+    }
+    try {
+        openProbed(path, raw);
+        return;
+    } catch (const VbError& e) {
+        // Only a key that does not fit is worth the password's own try.
+        if (e.number() != SQLITE_NOTADB)
+            throw;
+    }
+    openProbed(path, key);
+    // The password opens the file and the derived key does not: a file made with other settings.
+    keys::refuseRawKey(salt, key);
 }
 
 void Connection::close() {
@@ -310,6 +343,10 @@ void Connection::rollbackTrans() {
 
 bool Connection::inTransaction() const {
     return db_ && sqlite3_get_autocommit(db_) == 0;
+}
+
+void forgetDerivedKeys() {
+    keys::forgetAll();
 }
 
 QString sqlQuote(const QString& value) {

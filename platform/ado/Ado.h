@@ -73,7 +73,8 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     // Opens an existing database file (never creates one), keys it and probes it with a read,
-    // so a wrong key or a missing file fails here.
+    // so a wrong key or a missing file fails here. The key (the password) is derived once per file and
+    // password in the process; later opens use the derived key.
     void open(const QString& path, const QByteArray& key);
     // Opens and keys an existing file without the probe read (a wrong key shows at the first
     // statement) and without the program's SQL functions; for maintenance work on the file.
@@ -105,10 +106,16 @@ public:
     void exportCompacted(const QString& newFile, const QByteArray& key);
 
 private:
+    // openKeyed, then the probe read and the program's SQL functions.
+    void openProbed(const QString& path, const QByteArray& key);
+
     sqlite3* db_ = nullptr;
     QString path_;
     bool transBegun_ = false; // beginTrans succeeded and no commit or rollback has ended it yet
 };
+
+// Forgets the keys derived so far: the next open of each file derives its key again (tests, benchmarks).
+void forgetDerivedKeys();
 
 // The SQL text with the program's Jet calls made runnable: ISNULL( outside string literals
 // becomes JET_ISNULL(.
