@@ -9,14 +9,6 @@
 
 namespace spread {
 
-QColor colorFromBgr(int bgr) {
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
-
-int bgrFromColor(const QColor& c) {
-    return c.red() | (c.green() << 8) | (c.blue() << 16);
-}
-
 namespace {
 constexpr int kDefaultRows = 500;
 constexpr int kDefaultCols = 500;

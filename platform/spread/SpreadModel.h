@@ -9,10 +9,12 @@
 #include <memory>
 #include <vector>
 
+#include "platform/gdi/GdiBasics.h"
+
 namespace spread {
 
 // Pixel rules of the grid units: 15 twips per pixel; 15 row units are 22 pixels; one column unit is 8 pixels.
-constexpr int kTwipsPerPixel = 15;
+constexpr int kTwipsPerPixel = gdi::kTwipsPerPixel;
 constexpr double kRowUnitsPerPixel = 15.0 / 22.0;
 constexpr int kPixelsPerColUnit = 8;
 
@@ -189,8 +191,8 @@ private:
     bool sizesDirty_ = false;
 };
 
-// Windows 0x00BBGGRR to a Qt colour and back.
-QColor colorFromBgr(int bgr);
-int bgrFromColor(const QColor& c);
+// Windows 0x00BBGGRR to a Qt colour and back (the drawing layer's conversions).
+using gdi::bgrFromColor;
+using gdi::colorFromBgr;
 
 } // namespace spread

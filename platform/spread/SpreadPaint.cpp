@@ -1,44 +1,12 @@
 #include "platform/spread/SpreadPaint.h"
 
 #include <QFontMetrics>
-#include <QHash>
 #include <QPainter>
 #include <QPen>
-#include <climits>
 
 #include "platform/spread/SpreadModel.h"
 
 namespace spread {
-
-QString substituteFontFamily(const QString& name) {
-    static const QHash<QString, QString> table = {
-        {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")},
-        {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")},
-        {QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho")},
-        {QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho")},
-        {QStringLiteral("ＭＳ ＵＩ ゴシック"), QStringLiteral("IPAPGothic")},
-        {QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic")},
-        {QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic")},
-        {QStringLiteral("MS Mincho"), QStringLiteral("IPAMincho")},
-        {QStringLiteral("MS PMincho"), QStringLiteral("IPAPMincho")},
-        {QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic")},
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("IPAPGothic")},
-    };
-    const auto it = table.constFind(name.trimmed());
-    if (it != table.constEnd())
-        return it.value();
-    return name.isEmpty() ? QStringLiteral("IPAPGothic") : name;
-}
-
-QFont makeFont(const QString& name, double points, bool bold, bool italic, bool underline, bool strike) {
-    QFont f(substituteFontFamily(name));
-    f.setPixelSize(std::max(1, qRound(points * 96.0 / 72.0)));
-    f.setBold(bold);
-    f.setItalic(italic);
-    f.setUnderline(underline);
-    f.setStrikeOut(strike);
-    return f;
-}
 
 QFont cellFont(const CellStyle& st) {
     return makeFont(st.fontName, st.fontSize, st.bold, st.italic, st.underline, st.strike);
@@ -58,43 +26,6 @@ QString normalizedText(const QString& text) {
 }
 
 namespace {
-
-// Metrics of one font with the advances of single characters remembered: the common one-line case is
-// measured without shaping the whole text.
-struct Measurer {
-    explicit Measurer(const QFont& f) : fm(f) {}
-    QFontMetrics fm;
-    QHash<char16_t, int> advances;
-};
-
-Measurer& measurerFor(const QFont& font) {
-    static QHash<QString, Measurer*> cache;
-    QString key = font.family();
-    key += QChar(0x1F);
-    key += QString::number(font.pixelSize());
-    key += font.bold() ? QChar('b') : QChar('-');
-    key += font.italic() ? QChar('i') : QChar('-');
-    auto it = cache.constFind(key);
-    if (it != cache.constEnd())
-        return **it;
-    auto* m = new Measurer(font);
-    cache.insert(key, m);
-    return *m;
-}
-
-// Sum of the single-character advances, or -1 when the text holds characters that need shaping.
-int sumOfAdvances(Measurer& m, const QString& t) {
-    int sum = 0;
-    for (const QChar ch : t) {
-        if (ch.isSurrogate() || ch.category() == QChar::Mark_NonSpacing)
-            return -1;
-        auto it = m.advances.constFind(ch.unicode());
-        if (it == m.advances.constEnd())
-            it = m.advances.insert(ch.unicode(), m.fm.horizontalAdvance(ch));
-        sum += *it;
-    }
-    return sum;
-}
 
 constexpr int kWrapFlags = Qt::TextWordWrap | Qt::TextWrapAnywhere;
 
@@ -195,26 +126,11 @@ void drawCheckBox(QPainter& p, const QRect& area, const CellStyle& st, bool chec
 } // namespace
 
 int textHeightPx(const QFont& font, const QString& text, int widthPx, bool wrap) {
-    Measurer& m = measurerFor(font);
-    const QFontMetrics& fm = m.fm;
-    const int pad = 2 * kPadY + 1;
     // One line for an empty text and for a cell that does not wrap (line breaks count only where
-    // the cell wraps).
-    if (text.isEmpty() || !wrap)
-        return fm.height() + pad;
-    const QString t = normalizedText(text);
-    const int avail = std::max(1, widthPx - 2 * kPadX - 1);
-    if (!t.contains(QChar('\n'))) {
-        // Comfortably within the width by single advances: one line without shaping the text.
-        const int quick = sumOfAdvances(m, t);
-        if (quick >= 0 && quick + 2 + t.size() / 16 <= avail)
-            return fm.height() + pad;
-        if (fm.horizontalAdvance(t) <= avail)
-            return fm.height() + pad;
-    }
-    const QRect r =
-        fm.boundingRect(QRect(0, 0, avail, INT_MAX / 4), Qt::AlignLeft | Qt::AlignTop | kWrapFlags, t);
-    return std::max(r.height(), fm.height()) + pad;
+    // the cell wraps); padding and the grid line on top.
+    const int pad = 2 * kPadY + 1;
+    const QString t = wrap ? normalizedText(text) : text;
+    return gdi::textBlockHeightPx(font, t, widthPx - 2 * kPadX - 1, wrap) + pad;
 }
 
 void paintCell(QPainter& p, const SpreadModel& m, int col, int row, const QRect& rect,

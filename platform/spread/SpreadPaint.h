@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QString>
 
+#include "platform/gdi/GdiFont.h"
+
 class QPainter;
 
 namespace spread {
@@ -16,11 +18,9 @@ struct CellStyle;
 constexpr int kPadX = 2;
 constexpr int kPadY = 2;
 
-// Windows font names that Debian lacks become the IPA fonts; other names pass unchanged.
-QString substituteFontFamily(const QString& name);
-// Font of the given name and point size at 96 pixels per inch (pixel size = pt * 96 / 72).
-QFont makeFont(const QString& name, double points, bool bold = false, bool italic = false,
-               bool underline = false, bool strike = false);
+// The font table and font making belong to the drawing layer.
+using gdi::makeFont;
+using gdi::substituteFontFamily;
 QFont cellFont(const CellStyle& style);
 
 struct PaintOptions {

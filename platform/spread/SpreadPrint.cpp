@@ -14,9 +14,7 @@ namespace spread {
 
 namespace {
 
-int twipsToPx(double twips) {
-    return qRound(twips / kTwipsPerPixel);
-}
+using gdi::twipsToPx;
 
 // Gap between the header (or footer) and the grid.
 constexpr int kBandGap = 6;

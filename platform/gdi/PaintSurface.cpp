@@ -1,0 +1,312 @@
+#include "platform/gdi/PaintSurface.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+#include <cstdlib>
+
+namespace gdi {
+
+namespace {
+
+QPen qtPen(const Pen& p) {
+    static const Qt::PenStyle styles[] = {Qt::SolidLine,      Qt::DashLine, Qt::DotLine,  Qt::DashDotLine,
+                                          Qt::DashDotDotLine, Qt::NoPen,    Qt::SolidLine};
+    const Qt::PenStyle style = styles[std::clamp(static_cast<int>(p.style), 0, 6)];
+    if (p.width <= 1) {
+        // The cosmetic one-pixel pen, both end pixels covered (lines are shortened by the caller).
+        QPen pen(p.color, 0, style, Qt::SquareCap, Qt::MiterJoin);
+        pen.setCosmetic(true);
+        return pen;
+    }
+    return QPen(p.color, p.width, style, Qt::RoundCap, Qt::RoundJoin);
+}
+
+QRect innerRect(const GdiRect& r) {
+    return QRect(r.left, r.top, r.width(), r.height());
+}
+
+} // namespace
+
+PaintSurface::~PaintSurface() = default;
+
+void PaintSurface::end() {
+    if (painter_ && painter_->isActive())
+        painter_->end();
+    painter_.reset();
+}
+
+bool PaintSurface::painterActive() const {
+    return painter_ && painter_->isActive();
+}
+
+QPainter* PaintSurface::painter() {
+    if (painter_ && painter_->isActive())
+        return painter_.get();
+    QPaintDevice* dev = device();
+    if (!dev || dev->width() <= 0 || dev->height() <= 0)
+        return nullptr;
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(dev)) {
+        painter_.reset();
+        return nullptr;
+    }
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    painter_->setRenderHint(QPainter::TextAntialiasing, true);
+    return painter_.get();
+}
+
+const QFontMetrics& PaintSurface::metrics() const {
+    if (!metrics_) {
+        QPaintDevice* dev = device();
+        if (dev && dev->width() > 0)
+            metrics_.emplace(deviceFont(), dev);
+        else
+            metrics_.emplace(deviceFont());
+    }
+    return *metrics_;
+}
+
+void PaintSurface::fontChanged() {
+    metrics_.reset();
+}
+
+int PaintSurface::measureWidthPx(const QString& line) const {
+    return metrics().horizontalAdvance(line);
+}
+
+LineMetrics PaintSurface::deviceLineMetrics() const {
+    const QFontMetrics& fm = metrics();
+    return LineMetrics{fm.height(), fm.ascent(), fm.leading()};
+}
+
+void PaintSurface::doClear(const QColor& c) {
+    if (QPainter* p = painter()) {
+        p->save();
+        p->setCompositionMode(QPainter::CompositionMode_Source);
+        p->fillRect(QRect(QPoint(0, 0), sizePx()), c);
+        p->restore();
+    }
+}
+
+void PaintSurface::doFillRect(const GdiRect& r, const QColor& c) {
+    if (QPainter* p = painter())
+        p->fillRect(innerRect(r), c);
+}
+
+void PaintSurface::applyPenAndBrush(QPainter& p, bool withBrush) {
+    p.setPen(qtPen(pen()));
+    if (withBrush && brush().style == BrushStyle::Solid)
+        p.setBrush(brush().color);
+    else
+        p.setBrush(Qt::NoBrush);
+}
+
+void PaintSurface::doLine(QPoint from, QPoint to) {
+    QPainter* p = painter();
+    if (!p || from == to)
+        return;
+    applyPenAndBrush(*p, false);
+    if (pen().width <= 1) {
+        // LineTo leaves the last pixel out: stop at the pixel before it along the major axis.
+        const QPoint d = to - from;
+        const int n = std::max(std::abs(d.x()), std::abs(d.y()));
+        const double k = double(n - 1) / n;
+        const QPoint last = from + QPoint(vbRound(d.x() * k), vbRound(d.y() * k));
+        if (last == from)
+            p->drawPoint(from);
+        else
+            p->drawLine(from, last);
+    } else
+        p->drawLine(QPointF(from) + QPointF(0.5, 0.5), QPointF(to) + QPointF(0.5, 0.5));
+}
+
+void PaintSurface::doRectangle(const GdiRect& r) {
+    QPainter* p = painter();
+    if (!p)
+        return;
+    const bool noPen = pen().style == PenStyle::Null;
+    if (brush().style == BrushStyle::Solid) {
+        // Without a pen GDI fills one pixel less on the right and bottom.
+        const QRect fill = noPen ? QRect(r.left, r.top, r.width() - 1, r.height() - 1) : innerRect(r);
+        p->fillRect(fill, brush().color);
+    }
+    if (noPen)
+        return;
+    applyPenAndBrush(*p, false);
+    if (pen().width <= 1) {
+        // The cosmetic outline covers left..right-1 and top..bottom-1.
+        p->drawRect(QRect(r.left, r.top, r.width() - 1, r.height() - 1));
+    } else {
+        p->drawRect(QRectF(r.left + 0.5, r.top + 0.5, r.width() - 1, r.height() - 1));
+    }
+}
+
+void PaintSurface::doEllipse(const GdiRect& r) {
+    QPainter* p = painter();
+    if (!p)
+        return;
+    applyPenAndBrush(*p, true);
+    p->drawEllipse(QRect(r.left, r.top, r.width() - 1, r.height() - 1));
+}
+
+void PaintSurface::doPolygon(const QVector<QPoint>& pts) {
+    QPainter* p = painter();
+    if (!p)
+        return;
+    applyPenAndBrush(*p, true);
+    p->drawPolygon(pts.constData(), static_cast<int>(pts.size()),
+                   polyFillMode() == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill);
+}
+
+void PaintSurface::doArc(const GdiRect& r, double startDeg, double spanDeg, bool pie) {
+    QPainter* p = painter();
+    if (!p)
+        return;
+    const QRectF box(r.left, r.top, r.width() - 1, r.height() - 1);
+    QPainterPath path;
+    if (pie) {
+        path.moveTo(box.center());
+        path.arcTo(box, startDeg, spanDeg);
+        path.closeSubpath();
+    } else {
+        path.arcMoveTo(box, startDeg);
+        path.arcTo(box, startDeg, spanDeg);
+    }
+    applyPenAndBrush(*p, pie);
+    p->drawPath(path);
+}
+
+void PaintSurface::doTextOut(QPoint topLeft, const QString& s, const GdiRect* clip) {
+    QPainter* p = painter();
+    if (!p)
+        return;
+    if (clip) {
+        p->save();
+        p->setClipRect(innerRect(*clip), Qt::IntersectClip);
+    }
+    p->setFont(deviceFont());
+    p->setPen(textColor());
+    p->drawText(QPoint(topLeft.x(), topLeft.y() + metrics().ascent()), s);
+    if (clip)
+        p->restore();
+}
+
+void PaintSurface::doImage(const GdiRect& r, const QImage& img) {
+    if (QPainter* p = painter())
+        p->drawImage(innerRect(r), img);
+}
+
+// ---------------------------------------------------------------------------------------------------
+
+namespace {
+
+// 96 dots per inch, so that nothing in Qt reads a desktop resolution into the picture.
+constexpr int kDotsPerMeter96 = 3780;
+
+QImage newImage(QSize size, const QColor& back) {
+    if (size.width() <= 0 || size.height() <= 0)
+        return QImage();
+    QImage img(size, QImage::Format_RGB32);
+    img.setDotsPerMeterX(kDotsPerMeter96);
+    img.setDotsPerMeterY(kDotsPerMeter96);
+    img.fill(back);
+    return img;
+}
+
+} // namespace
+
+ImageSurface::ImageSurface(QSize sizePx, const QColor& back) : image_(newImage(sizePx, back)), back_(back) {}
+
+ImageSurface::~ImageSurface() {
+    end();
+}
+
+void ImageSurface::resize(QSize sizePx) {
+    if (sizePx == image_.size())
+        return;
+    end();
+    QImage grown = newImage(sizePx, back_);
+    if (!grown.isNull() && !image_.isNull()) {
+        QPainter p(&grown);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(0, 0, image_);
+    }
+    image_ = grown;
+    fontChanged();
+}
+
+QImage ImageSurface::picture() {
+    // The painter draws straight into the image's memory: hand out a deep copy.
+    return image_.isNull() ? QImage() : image_.copy();
+}
+
+const QImage& ImageSurface::image() {
+    return image_;
+}
+
+QPaintDevice* ImageSurface::device() const {
+    return &image_;
+}
+
+// ---------------------------------------------------------------------------------------------------
+
+DeviceSurface::DeviceSurface(QPaintDevice* device)
+    : device_(device), paged_(dynamic_cast<QPagedPaintDevice*>(device)) {}
+
+DeviceSurface::~DeviceSurface() {
+    end();
+}
+
+QSize DeviceSurface::sizePx() const {
+    return device_ ? QSize(device_->width(), device_->height()) : QSize();
+}
+
+double DeviceSurface::dpiX() const {
+    return device_ && device_->logicalDpiX() > 0 ? device_->logicalDpiX() : kScreenDpi;
+}
+
+double DeviceSurface::dpiY() const {
+    return device_ && device_->logicalDpiY() > 0 ? device_->logicalDpiY() : kScreenDpi;
+}
+
+bool DeviceSurface::isPaged() const {
+    return paged_ != nullptr;
+}
+
+QPoint DeviceSurface::physicalOffsetPx() const {
+    if (!paged_)
+        return QPoint();
+    return paged_->pageLayout().paintRectPixels(vbRound(dpiX())).topLeft();
+}
+
+QSize DeviceSurface::paperSizePx() const {
+    if (!paged_)
+        return sizePx();
+    return paged_->pageLayout().fullRectPixels(vbRound(dpiX())).size();
+}
+
+int DeviceSurface::deviceCaps(int index) const {
+    switch (index) {
+    case caps::kPhysicalWidth:
+        return paperSizePx().width();
+    case caps::kPhysicalHeight:
+        return paperSizePx().height();
+    case caps::kPhysicalOffsetX:
+        return physicalOffsetPx().x();
+    case caps::kPhysicalOffsetY:
+        return physicalOffsetPx().y();
+    default:
+        return Surface::deviceCaps(index);
+    }
+}
+
+bool DeviceSurface::newPage() {
+    if (!paged_)
+        return false;
+    if (!painter())
+        return false;
+    return paged_->newPage();
+}
+
+} // namespace gdi
