@@ -194,9 +194,21 @@ Field Recordset::field(int index) const {
 
 // ---- Connection ----------------------------------------------------------------------------
 
+namespace {
+
+// Closes a handle for good, whatever is left on it: a statement still prepared would keep the file
+// descriptor open for the life of the process.
+void closeForGood(sqlite3* db) {
+    while (sqlite3_stmt* st = sqlite3_next_stmt(db, nullptr))
+        sqlite3_finalize(st);
+    sqlite3_close_v2(db);
+}
+
+} // namespace
+
 Connection::~Connection() {
     if (db_)
-        sqlite3_close_v2(db_);
+        closeForGood(db_);
 }
 
 void Connection::openKeyed(const QString& path, const QByteArray& key) {
@@ -265,8 +277,9 @@ void Connection::close() {
     transBegun_ = false;
     const int rc = sqlite3_close(db);
     if (rc != SQLITE_OK) {
+        // Reported, and the file let go all the same.
         const QString msg = QString::fromUtf8(sqlite3_errmsg(db));
-        sqlite3_close_v2(db);
+        closeForGood(db);
         failEngine(rc, msg);
     }
 }

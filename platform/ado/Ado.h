@@ -114,6 +114,17 @@ private:
     bool transBegun_ = false; // beginTrans succeeded and no commit or rollback has ended it yet
 };
 
+// What a check of a database file found.
+enum class DatabaseCheck {
+    Sound,      // opens with the key, passes the engine's quick check and holds tables
+    KeyRefused, // the key does not open it: a wrong key, or a file that is no database of this kind
+    Damaged,    // opens with the key but fails the quick check, or holds no table (an empty file)
+    Unreadable, // cannot be read for another reason (missing, no rights, locked)
+};
+// Checks the database file at path with key, reading every page; description says what was found when it
+// is not Sound. The file is not changed.
+DatabaseCheck checkDatabase(const QString& path, const QByteArray& key, QString& description);
+
 // Forgets the keys derived so far: the next open of each file derives its key again (tests, benchmarks).
 void forgetDerivedKeys();
 

@@ -1,0 +1,112 @@
+// Advisory locks on lock files: shared and exclusive holders, a file left behind, a holder that dies.
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/lock/LockFile.h"
+
+using lockfile::LockFile;
+using Mode = LockFile::Mode;
+using Result = LockFile::Result;
+
+namespace {
+
+class LockFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    QString path() const { return dir.filePath(QStringLiteral("clinic.ldb")); }
+
+    // A child process that takes the lock and waits to be killed; its pid once it holds the lock.
+    pid_t childHolding(Mode mode) {
+        int ready[2];
+        EXPECT_EQ(::pipe(ready), 0);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            LockFile held(path());
+            const char ok = held.tryLock(mode) == Result::Locked ? 'y' : 'n';
+            (void)!::write(ready[1], &ok, 1);
+            for (;;)
+                ::pause();
+        }
+        char ok = 0;
+        EXPECT_EQ(::read(ready[0], &ok, 1), 1);
+        EXPECT_EQ(ok, 'y');
+        ::close(ready[0]);
+        ::close(ready[1]);
+        return pid;
+    }
+    static void kill9(pid_t pid) {
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+    }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(LockFileTest, SharedHoldersShareAndKeepTheExclusiveOneOut) {
+    struct Case {
+        Mode first, second;
+        Result result;
+    } const cases[] = {
+        {Mode::Shared, Mode::Shared, Result::Locked},
+        {Mode::Shared, Mode::Exclusive, Result::Busy},
+        {Mode::Exclusive, Mode::Shared, Result::Busy},
+        {Mode::Exclusive, Mode::Exclusive, Result::Busy},
+    };
+    for (const Case& c : cases) {
+        for (LockFile::Kind kind : {LockFile::Kind::Record, LockFile::Kind::WholeFile}) {
+            // Two holders in one process conflict as two programs do.
+            LockFile a(path(), 0666, kind), b(path(), 0666, kind);
+            ASSERT_EQ(a.tryLock(c.first), Result::Locked);
+            EXPECT_EQ(b.tryLock(c.second), c.result);
+            EXPECT_EQ(b.isLocked(), c.result == Result::Locked);
+            a.unlock();
+            EXPECT_EQ(b.tryLock(c.second), Result::Locked);
+        }
+    }
+}
+
+TEST_F(LockFileTest, AFileLeftBehindLocksNobodyOutAndALockGoesWithItsProcess) {
+    ASSERT_TRUE(QFile(path()).open(QIODevice::WriteOnly)); // left by a program that ended
+    {
+        LockFile a(path());
+        EXPECT_EQ(a.tryLock(Mode::Exclusive), Result::Locked);
+    }
+    for (Mode held : {Mode::Shared, Mode::Exclusive}) {
+        const pid_t child = childHolding(held);
+        LockFile a(path());
+        EXPECT_EQ(a.tryLock(Mode::Exclusive), Result::Busy);
+        kill9(child); // the system releases the dead holder's lock
+        EXPECT_EQ(a.lock(Mode::Exclusive, 2000), Result::Locked);
+    }
+}
+
+TEST_F(LockFileTest, AHeldLockChangesModeOnlyWhenNobodyIsInTheWay) {
+    LockFile a(path()), b(path());
+    ASSERT_EQ(a.tryLock(Mode::Exclusive), Result::Locked);
+    EXPECT_EQ(a.tryLock(Mode::Shared), Result::Locked); // handed down without a gap
+    EXPECT_EQ(b.tryLock(Mode::Shared), Result::Locked);
+    EXPECT_EQ(a.tryLock(Mode::Exclusive), Result::Busy);
+    EXPECT_TRUE(a.isLocked()); // still shared
+}
+
+TEST_F(LockFileTest, WaitingEndsWhenTheHolderLetsGoOrTheTimeIsUp) {
+    const pid_t child = childHolding(Mode::Exclusive);
+    LockFile a(path());
+    EXPECT_EQ(a.lock(Mode::Shared, 150), Result::Busy);
+    kill9(child);
+    EXPECT_EQ(a.lock(Mode::Shared, 2000), Result::Locked);
+}
+
+TEST_F(LockFileTest, ALockFileThatCannotBeMadeFails) {
+    LockFile a(dir.filePath(QStringLiteral("no/such/folder/x.ldb")));
+    EXPECT_EQ(a.tryLock(Mode::Shared), Result::Failed);
+    EXPECT_TRUE(a.errorString().contains(QStringLiteral("no/such/folder/x.ldb")));
+    EXPECT_FALSE(a.isLocked());
+}
