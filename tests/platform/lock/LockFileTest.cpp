@@ -2,11 +2,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "platform/lock/LockFile.h"
+#include "support/ChildProcess.h"
 
 using lockfile::LockFile;
 using Mode = LockFile::Mode;
@@ -21,27 +19,15 @@ protected:
 
     // A child process that takes the lock and waits to be killed; its pid once it holds the lock.
     pid_t childHolding(Mode mode) {
-        int ready[2];
-        EXPECT_EQ(::pipe(ready), 0);
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            LockFile held(path());
-            const char ok = held.tryLock(mode) == Result::Locked ? 'y' : 'n';
-            (void)!::write(ready[1], &ok, 1);
-            for (;;)
-                ::pause();
-        }
-        char ok = 0;
-        EXPECT_EQ(::read(ready[0], &ok, 1), 1);
-        EXPECT_EQ(ok, 'y');
-        ::close(ready[0]);
-        ::close(ready[1]);
+        char locked = 0;
+        const pid_t pid = testsupport::childThatStays(
+            [&] {
+                auto* held = new LockFile(path()); // kept by the child until it is killed
+                return held->tryLock(mode) == Result::Locked ? 'y' : 'n';
+            },
+            locked);
+        EXPECT_EQ(locked, 'y');
         return pid;
-    }
-    static void kill9(pid_t pid) {
-        ::kill(pid, SIGKILL);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
     }
 
     QTemporaryDir dir;
@@ -82,7 +68,7 @@ TEST_F(LockFileTest, AFileLeftBehindLocksNobodyOutAndALockGoesWithItsProcess) {
         const pid_t child = childHolding(held);
         LockFile a(path());
         EXPECT_EQ(a.tryLock(Mode::Exclusive), Result::Busy);
-        kill9(child); // the system releases the dead holder's lock
+        testsupport::killChild(child); // the system releases the dead holder's lock
         EXPECT_EQ(a.lock(Mode::Exclusive, 2000), Result::Locked);
     }
 }
@@ -100,7 +86,7 @@ TEST_F(LockFileTest, WaitingEndsWhenTheHolderLetsGoOrTheTimeIsUp) {
     const pid_t child = childHolding(Mode::Exclusive);
     LockFile a(path());
     EXPECT_EQ(a.lock(Mode::Shared, 150), Result::Busy);
-    kill9(child);
+    testsupport::killChild(child);
     EXPECT_EQ(a.lock(Mode::Shared, 2000), Result::Locked);
 }
 

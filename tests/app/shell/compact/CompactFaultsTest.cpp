@@ -5,12 +5,11 @@
 #include <QMap>
 #include <QRandomGenerator>
 #include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "app/shell/MdlCommInterfaceCompact.h"
 #include "platform/ado/Ado.h"
 #include "platform/lock/LockFile.h"
+#include "support/ChildProcess.h"
 #include "support/DbServicesFixture.h"
 
 using MdlCommInterface::CompactStep;
@@ -101,32 +100,6 @@ protected:
     QByteArray olderBackup;
 };
 
-// Runs fn in a child process and returns its wait status.
-template <typename Fn> int inChild(Fn fn) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        fn();
-        ::_exit(0);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return status;
-}
-
-struct Pipe {
-    int fd[2]{-1, -1};
-    Pipe() { EXPECT_EQ(::pipe(fd), 0); }
-    ~Pipe() {
-        ::close(fd[0]);
-        ::close(fd[1]);
-    }
-    void send(char c) const { EXPECT_EQ(::write(fd[1], &c, 1), 1); }
-    char receive() const {
-        char c = 0;
-        return ::read(fd[0], &c, 1) == 1 ? c : '\0';
-    }
-};
-
 } // namespace
 
 // ---- a database not fit to be copied ---------------------------------------------------------
@@ -205,7 +178,7 @@ TEST_F(CompactFaults, AKillAtAnyStepLeavesTheDatabaseAndACompleteBackupAndTheNex
         makeOlderBackup();
         const QByteArray dbBefore = testsupport::readBytes(dbPath());
 
-        const int status = inChild([step] {
+        const int status = testsupport::runInChild([step] {
             MdlCommInterface::setCompactStepProbe([step](CompactStep s) {
                 if (s == step)
                     ::kill(::getpid(), SIGKILL);
@@ -251,14 +224,10 @@ TEST_F(CompactFaults, AFailedRenameLeavesTheOldDatabaseInPlace) {
 
 TEST_F(CompactFaults, ARunningProgramKeepsTheCompactionOutUntilItEnds) {
     makeOlderBackup();
-    Pipe ready;
-    const pid_t running = ::fork();
-    if (running == 0) { // another program, past its start-up
-        ready.send(MdlCommInterface::holdDatabaseShared() ? 'y' : 'n');
-        for (;;)
-            ::pause();
-    }
-    ASSERT_EQ(ready.receive(), 'y');
+    char holding = 0; // another program, past its start-up
+    const pid_t running = testsupport::childThatStays(
+        [] { return MdlCommInterface::holdDatabaseShared() ? 'y' : 'n'; }, holding);
+    ASSERT_EQ(holding, 'y');
     const auto before = files();
 
     EXPECT_FALSE(PFuBolCdbCompact());
@@ -270,15 +239,14 @@ TEST_F(CompactFaults, ARunningProgramKeepsTheCompactionOutUntilItEnds) {
     EXPECT_EQ(lines[1].second, kBackupFailed);
     EXPECT_EQ(lines[2].second, dbPath() + QStringLiteral("ファイルを別のプロセスで開いている可能性あり"));
 
-    ::kill(running, SIGKILL);
-    ::waitpid(running, nullptr, 0);
+    testsupport::killChild(running);
     EXPECT_TRUE(PFuBolCdbCompact());
     EXPECT_EQ(testsupport::readBytes(backup()), good);
     EXPECT_EQ(contents(dbPath()), expected);
 }
 
 TEST_F(CompactFaults, AProgramStartingDuringACompactionWaitsForIt) {
-    Pipe reached, go;
+    testsupport::Pipe reached, go;
     const pid_t compacting = ::fork();
     if (compacting == 0) {
         MdlCommInterface::setCompactStepProbe([&](CompactStep s) {

@@ -2,12 +2,10 @@
 // lock file left behind by the lock itself, which the system drops when that copy ends.
 #include <QDir>
 #include <QFile>
-#include <csignal>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "StartupFixture.h"
+#include "support/ChildProcess.h"
 
 namespace {
 
@@ -57,9 +55,12 @@ TEST_F(InstanceLock, LivesInAFolderOnlyThisUserCanWriteInto) {
         mode_t mode;
         bool inRuntime; // else in the folder under home
     } const cases[] = {
-        {"run-private", 0700, true}, {"run-shared", 01777, false}, // a shared folder such as /tmp: anyone
-                                                                   // could leave a lock file there
-        {"run-group", 0770, false},  {"run-missing", 0, false},    {nullptr, 0, false},
+        {"run-private", 0700, true},
+        {"run-shared", 01777, false}, // a shared folder such as /tmp: anyone
+                                      // could leave a lock file there
+        {"run-group", 0770, false},
+        {"run-missing", 0, false},
+        {nullptr, 0, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.runtime ? c.runtime : "unset");
@@ -90,25 +91,14 @@ TEST_F(InstanceLock, ALockFileLeftBehindByACopyThatEndedRefusesNothing) {
 
 TEST_F(InstanceLock, ACopyRunningInAnotherProcessRefusesTheStartUntilItEnds) {
     qputenv("XDG_RUNTIME_DIR", folder("run", 0700).toLocal8Bit());
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t running = ::fork();
-    if (running == 0) {
-        const char started = MdlMain::FuBolPrevInstance() ? 'n' : 'y';
-        (void)!::write(ready[1], &started, 1);
-        for (;;)
-            ::pause();
-    }
     char started = 0;
-    ASSERT_EQ(::read(ready[0], &started, 1), 1);
+    const pid_t running =
+        testsupport::childThatStays([] { return MdlMain::FuBolPrevInstance() ? 'n' : 'y'; }, started);
     ASSERT_EQ(started, 'y');
 
     EXPECT_TRUE(MdlMain::FuBolPrevInstance());
     EXPECT_TRUE(MdlMain::FuBolPrevInstance()); // asked again: still refused, nothing taken over
 
-    ::kill(running, SIGKILL); // however it ends, its lock goes with it
-    ::waitpid(running, nullptr, 0);
+    testsupport::killChild(running); // however it ends, its lock goes with it
     EXPECT_FALSE(MdlMain::FuBolPrevInstance());
-    ::close(ready[0]);
-    ::close(ready[1]);
 }
