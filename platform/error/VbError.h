@@ -36,6 +36,10 @@ inline QString vbErrorText(long number) {
         return QStringLiteral("オブジェクト変数または With ブロック変数が設定されていません。");
     case 94:
         return QStringLiteral("Null の使い方が不正です。");
+    case 380:
+        return QStringLiteral("プロパティの値が不正です。");
+    case 481:
+        return QStringLiteral("ピクチャが不正です。");
     case 3021:
         return QStringLiteral(
             "BOF と EOF のいずれかが True になっているか、または現在のレコードが削除されています。"

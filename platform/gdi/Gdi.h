@@ -57,12 +57,17 @@
 //   - ImageSurface(sizePx, back): a persistent 96-dpi picture (RGB32). resize() keeps the content
 //     (new parts in the back colour), cls() clears to the back colour, picture() returns an independent
 //     QImage (a value: later drawing never changes it).
-//   - DeviceSurface(QPaintDevice*): any paint device at its own resolution; for a QPrinter or QPdfWriter
+//   - DeviceSurface(QPaintDevice*, dpi = 0): any paint device at its own resolution (or the dpi given:
+//     a widget painted in its paint event takes kScreenDpi); for a QPrinter or QPdfWriter
 //     the painter begins with the first drawing call, newPage() starts the next page, endDoc() ends the
 //     document, physicalOffsetPx()/paperSizePx() answer PHYSICALOFFSET and PHYSICALWIDTH/HEIGHT. It needs
 //     no widgets: the caller makes the QPrinter (PrintSupport) and hands it in.
 //   - RecordingSurface(sizePx, dpi): for tests. Every character is as wide and high as the font's pixel
 //     size; calls() records each drawing call with its pen, brush, text colour and font.
+//
+// Scale modes (ScaleUnits.h)
+//   - scale::kTwips ... kHimetric; scaleConvert(v, from, to, vertical) is ScaleX/ScaleY (user mode counts
+//     as twips, characters are 120 x 240 twips, pixels 15 twips on screen).
 //
 // Moved here from the grid: substituteFontFamily, makeFont (96-dpi pixel-sized QFont),
 // textBlockHeightPx, colorFromBgr/bgrFromColor, kTwipsPerPixel, twipsToPx.
@@ -72,4 +77,5 @@
 #include "platform/gdi/GdiFont.h"
 #include "platform/gdi/PaintSurface.h"
 #include "platform/gdi/RecordingSurface.h"
+#include "platform/gdi/ScaleUnits.h"
 #include "platform/gdi/Surface.h"

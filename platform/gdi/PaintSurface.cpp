@@ -1,8 +1,11 @@
 #include "platform/gdi/PaintSurface.h"
 
+#include <QGlyphRun>
+#include <QHash>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
 #include <cstdlib>
 
 namespace gdi {
@@ -56,27 +59,70 @@ QPainter* PaintSurface::painter() {
     return painter_.get();
 }
 
-const QFontMetrics& PaintSurface::metrics() const {
-    if (!metrics_) {
+// Measured widths and shaped glyph runs of the texts drawn in one device font, kept for the life of the
+// program: pictures draw the same digits, marks and words over and over, and shaping is the costly part
+// of text output. User-interface thread only, like all drawing.
+struct FontCacheEntry {
+    FontCacheEntry(const QFont& f, const QPaintDevice* dev)
+        : font(f), fm(dev ? QFontMetrics(f, dev) : QFontMetrics(f)) {}
+    QFont font;
+    QFontMetrics fm;
+    QHash<QString, int> widths;
+    QHash<QString, QList<QGlyphRun>> runs;
+};
+
+namespace {
+
+constexpr qsizetype kMaxCachedTexts = 20000;
+
+QString fontKey(const QFont& f, const QPaintDevice* dev) {
+    QString key = f.family();
+    key += QChar(0x1F) + QString::number(f.pixelSize());
+    key += f.bold() ? QChar('b') : QChar('-');
+    key += f.italic() ? QChar('i') : QChar('-');
+    key += f.underline() ? QChar('u') : QChar('-');
+    key += f.strikeOut() ? QChar('s') : QChar('-');
+    // Printer engines measure without hinting: keep their fonts apart.
+    key += QChar(0x1F) + QString::number(dev ? dev->devType() : 0) + QChar('/') +
+           QString::number(dev ? dev->logicalDpiX() : 0);
+    return key;
+}
+
+} // namespace
+
+FontCacheEntry& PaintSurface::fontEntry() const {
+    if (!font_) {
+        static QHash<QString, FontCacheEntry*> cache;
         QPaintDevice* dev = device();
-        if (dev && dev->width() > 0)
-            metrics_.emplace(deviceFont(), dev);
-        else
-            metrics_.emplace(deviceFont());
+        if (dev && dev->width() <= 0)
+            dev = nullptr;
+        const QString key = fontKey(deviceFont(), dev);
+        auto it = cache.constFind(key);
+        if (it == cache.constEnd())
+            it = cache.insert(key, new FontCacheEntry(deviceFont(), dev));
+        font_ = *it;
     }
-    return *metrics_;
+    return *font_;
 }
 
 void PaintSurface::fontChanged() {
-    metrics_.reset();
+    font_ = nullptr;
 }
 
 int PaintSurface::measureWidthPx(const QString& line) const {
-    return metrics().horizontalAdvance(line);
+    FontCacheEntry& e = fontEntry();
+    auto it = e.widths.constFind(line);
+    if (it != e.widths.constEnd())
+        return *it;
+    if (e.widths.size() > kMaxCachedTexts)
+        e.widths.clear();
+    const int w = e.fm.horizontalAdvance(line);
+    e.widths.insert(line, w);
+    return w;
 }
 
 LineMetrics PaintSurface::deviceLineMetrics() const {
-    const QFontMetrics& fm = metrics();
+    const QFontMetrics& fm = fontEntry().fm;
     return LineMetrics{fm.height(), fm.ascent(), fm.leading()};
 }
 
@@ -163,7 +209,11 @@ void PaintSurface::doArc(const GdiRect& r, double startDeg, double spanDeg, bool
     QPainter* p = painter();
     if (!p)
         return;
-    const QRectF box(r.left, r.top, r.width() - 1, r.height() - 1);
+    // A stroked path at whole coordinates lands one pixel inside on the right and bottom; half a pixel
+    // in puts the outline on l..r-1 and t..b-1 as GDI draws it, where Ellipse and Rectangle put theirs.
+    // Without a pen the fill stays one pixel short on the right and bottom.
+    const double in = pen().style == PenStyle::Null ? 0.0 : 0.5;
+    const QRectF box(r.left + in, r.top + in, r.width() - 1, r.height() - 1);
     QPainterPath path;
     if (pie) {
         path.moveTo(box.center());
@@ -177,6 +227,32 @@ void PaintSurface::doArc(const GdiRect& r, double startDeg, double spanDeg, bool
     p->drawPath(path);
 }
 
+namespace {
+
+// The glyph runs of a one-line text laid out as QPainter::drawText lays it out, with the baseline at 0.
+QList<QGlyphRun> shape(const QString& s, const QFont& font, const QPaintDevice* dev) {
+    QTextLayout layout(s, font, dev);
+    QTextOption opt;
+    opt.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(opt);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid())
+        return {};
+    QList<QGlyphRun> runs = line.glyphRuns();
+    const qreal ascent = line.ascent();
+    for (QGlyphRun& r : runs) {
+        QList<QPointF> pos = r.positions();
+        for (QPointF& p : pos)
+            p.ry() -= ascent;
+        r.setPositions(pos);
+    }
+    return runs;
+}
+
+} // namespace
+
 void PaintSurface::doTextOut(QPoint topLeft, const QString& s, const GdiRect* clip) {
     QPainter* p = painter();
     if (!p)
@@ -185,9 +261,22 @@ void PaintSurface::doTextOut(QPoint topLeft, const QString& s, const GdiRect* cl
         p->save();
         p->setClipRect(innerRect(*clip), Qt::IntersectClip);
     }
-    p->setFont(deviceFont());
+    FontCacheEntry& e = fontEntry();
+    p->setFont(e.font);
     p->setPen(textColor());
-    p->drawText(QPoint(topLeft.x(), topLeft.y() + metrics().ascent()), s);
+    const QPoint baseline(topLeft.x(), topLeft.y() + e.fm.ascent());
+    if (e.font.underline() || e.font.strikeOut()) {
+        p->drawText(baseline, s);
+    } else {
+        auto it = e.runs.constFind(s);
+        if (it == e.runs.constEnd()) {
+            if (e.runs.size() > kMaxCachedTexts)
+                e.runs.clear();
+            it = e.runs.insert(s, shape(s, e.font, device()));
+        }
+        for (const QGlyphRun& run : *it)
+            p->drawGlyphRun(baseline, run);
+    }
     if (clip)
         p->restore();
 }
@@ -251,8 +340,8 @@ QPaintDevice* ImageSurface::device() const {
 
 // ---------------------------------------------------------------------------------------------------
 
-DeviceSurface::DeviceSurface(QPaintDevice* device)
-    : device_(device), paged_(dynamic_cast<QPagedPaintDevice*>(device)) {}
+DeviceSurface::DeviceSurface(QPaintDevice* device, double dpi)
+    : device_(device), paged_(dynamic_cast<QPagedPaintDevice*>(device)), dpi_(dpi) {}
 
 DeviceSurface::~DeviceSurface() {
     end();
@@ -263,10 +352,14 @@ QSize DeviceSurface::sizePx() const {
 }
 
 double DeviceSurface::dpiX() const {
+    if (dpi_ > 0)
+        return dpi_;
     return device_ && device_->logicalDpiX() > 0 ? device_->logicalDpiX() : kScreenDpi;
 }
 
 double DeviceSurface::dpiY() const {
+    if (dpi_ > 0)
+        return dpi_;
     return device_ && device_->logicalDpiY() > 0 ? device_->logicalDpiY() : kScreenDpi;
 }
 

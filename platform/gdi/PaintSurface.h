@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <memory>
-#include <optional>
 
 #include "platform/gdi/Surface.h"
 
@@ -16,6 +15,8 @@ namespace gdi {
 
 // The QPainter work shared by every painting surface. The painter is begun on the first drawing call
 // (a printer's page exists only once something is drawn) and ended by end().
+struct FontCacheEntry;
+
 class PaintSurface : public Surface {
 public:
     ~PaintSurface() override;
@@ -42,11 +43,11 @@ protected:
     void doImage(const GdiRect& r, const QImage& img) override;
 
 private:
-    const QFontMetrics& metrics() const;
+    FontCacheEntry& fontEntry() const;
     void applyPenAndBrush(QPainter& p, bool withBrush);
 
     std::unique_ptr<QPainter> painter_;
-    mutable std::optional<QFontMetrics> metrics_;
+    mutable FontCacheEntry* font_ = nullptr;
 };
 
 // A persistent picture surface: a QImage at 96 dpi whose content stays until cleared, and which keeps
@@ -77,10 +78,13 @@ private:
 };
 
 // A surface on any paint device at that device's resolution: a QPrinter or QPdfWriter for printed
-// pages (the origin is the top-left of the printable area), or an image or pixmap.
+// pages (the origin is the top-left of the printable area), or an image, pixmap or widget. A widget is
+// painted on inside its paint event only (the surface must end before the event returns) and is given
+// kScreenDpi, so that it keeps 15 twips per pixel whatever the desktop says.
 class DeviceSurface : public PaintSurface {
 public:
-    explicit DeviceSurface(QPaintDevice* device);
+    // dpi > 0 replaces the device's own resolution.
+    explicit DeviceSurface(QPaintDevice* device, double dpi = 0);
     ~DeviceSurface() override;
 
     QSize sizePx() const override;
@@ -103,6 +107,7 @@ protected:
 private:
     QPaintDevice* device_;
     QPagedPaintDevice* paged_;
+    double dpi_;
 };
 
 } // namespace gdi

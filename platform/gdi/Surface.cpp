@@ -114,9 +114,12 @@ QColor Surface::setTextColor(const QColor& c) {
 }
 
 void Surface::setFont(const QFont& logical) {
-    font_ = logical;
-    if (font_.pointSizeF() <= 0)
-        font_.setPointSizeF(fontPoints(logical));
+    QFont f = logical;
+    if (f.pointSizeF() <= 0)
+        f.setPointSizeF(fontPoints(logical));
+    if (f == font_ && f.family() == font_.family())
+        return;
+    font_ = f;
     fontStateChanged();
 }
 
@@ -125,7 +128,10 @@ double Surface::fontSize() const {
 }
 
 void Surface::setFontSize(double points) {
-    font_.setPointSizeF(points > 0 ? points : 1.0);
+    const double pt = points > 0 ? points : 1.0;
+    if (pt == font_.pointSizeF())
+        return;
+    font_.setPointSizeF(pt);
     fontStateChanged();
 }
 

@@ -11,6 +11,8 @@ TEST(VbErrorText, JapaneseRuntimeAndDataObjectTexts) {
     EXPECT_EQ(vbErrorText(62), QStringLiteral("ファイルにこれ以上データがありません。"));
     EXPECT_EQ(vbErrorText(75), QStringLiteral("パス/ファイル アクセス エラーです。"));
     EXPECT_EQ(vbErrorText(94), QStringLiteral("Null の使い方が不正です。"));
+    EXPECT_EQ(vbErrorText(380), QStringLiteral("プロパティの値が不正です。"));
+    EXPECT_EQ(vbErrorText(481), QStringLiteral("ピクチャが不正です。"));
     EXPECT_EQ(vbErrorText(3021),
               QStringLiteral("BOF と EOF のいずれかが True になっているか、または現在のレコードが"
                              "削除されています。要求された操作には、現在のレコードが必要です。"));
@@ -24,8 +26,8 @@ TEST(VbErrorText, JapaneseRuntimeAndDataObjectTexts) {
 }
 
 TEST(VbErrorText, EveryTextIsPlainJapaneseOnOneLine) {
-    for (long n : {5L,  6L,  7L,  9L,    11L,   13L,   52L,   53L,   57L,   62L,  75L,
-                   76L, 91L, 94L, 3021L, 3129L, 3142L, 3219L, 3265L, 3704L, 3705L}) {
+    for (long n : {5L,  6L,  7L,   9L,   11L,   13L,   52L,   53L,   57L,   62L,   75L,  76L,
+                   91L, 94L, 380L, 481L, 3021L, 3129L, 3142L, 3219L, 3265L, 3704L, 3705L}) {
         const QString t = vbErrorText(n);
         SCOPED_TRACE(n);
         EXPECT_TRUE(t.endsWith(QStringLiteral("。")));

@@ -1,6 +1,8 @@
 // Pixels that the picture surface paints: GDI's end-pixel, rectangle, fill and text placement rules.
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include "platform/gdi/Gdi.h"
 
 using namespace gdi;
@@ -136,6 +138,29 @@ TEST(GdiPixels, TextSitsBelowAndRightOfItsTopLeftCorner) {
     o.setBkColor(kBlue);
     o.textOut(20, 10, QStringLiteral("."));
     EXPECT_EQ(at(o, 20, 10), kBlue);
+}
+
+TEST(GdiPixels, TextPaintsAsQtDrawsIt) {
+    // Text output goes through shaped glyph runs kept per font; the pixels are Qt's own.
+    for (const char* text : {"８△③", "歯肉 abc", "/{C①/}", "Ｄ"}) {
+        const QString s = QString::fromUtf8(text);
+        ImageSurface a(QSize(160, 40));
+        a.setFont(logicalFont(QStringLiteral("ＭＳ ゴシック"), 12));
+        a.textOut(3, 5, s);
+        a.textOut(3, 20, s); // the second output comes from the kept runs
+        QImage b(QSize(160, 40), QImage::Format_RGB32);
+        b.fill(kWhite);
+        {
+            QPainter p(&b);
+            const QFont f = deviceFont(logicalFont(QStringLiteral("ＭＳ ゴシック"), 12), 96);
+            p.setFont(f);
+            p.setPen(Qt::black);
+            const int ascent = QFontMetrics(f).ascent();
+            p.drawText(QPoint(3, 5 + ascent), s);
+            p.drawText(QPoint(3, 20 + ascent), s);
+        }
+        EXPECT_EQ(a.picture(), b) << text;
+    }
 }
 
 TEST(GdiPixels, PictureIsAValueAndGrowingKeepsTheContent) {
