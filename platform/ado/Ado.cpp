@@ -214,6 +214,10 @@ Connection::~Connection() {
 void Connection::openKeyed(const QString& path, const QByteArray& key) {
     if (db_)
         fail(kErrObjectOpen);
+    // The engine's memory statistics take a lock on every allocation and nothing reads them. The
+    // setting only takes before the engine starts; later it is refused, harmlessly.
+    static const bool noMemoryStatistics = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
+    Q_UNUSED(noMemoryStatistics);
     sqlite3* db = nullptr;
     // Read-write without create: a missing database file is an error, never a new empty database.
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
