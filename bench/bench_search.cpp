@@ -10,24 +10,19 @@
 #include <benchmark/benchmark.h>
 
 #include "app/shell/FrmMKarteS_005.h"
-#include "app/shell/MdlIniData.h"
 #include "app/shell/PatientList.h"
 #include "app/shell/PatientQueries.h"
 #include "app/shell/ShellGlobals.h"
+#include "bench/DemoDatabase.h"
 #include "platform/ado/Ado.h"
 #include "platform/entry/ImText.h"
-#include "platform/profile/Profile.h"
 #include "platform/spread/SpreadGrid.h"
+
+using benchdemo::demoPassword;
 
 namespace {
 
 constexpr int kPatients = 100000;
-
-QByteArray demoPassword() {
-    return MdlIniData::FuStrPassDecode(profile::readString(QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.ini"),
-                                                           QStringLiteral("CLIENT"), QStringLiteral("passwd"),
-                                                           QString()));
-}
 
 // A copy of the demo database whose register holds `patients` generated patients: every one with a
 // first insurance entry, every fourth with a second, every twentieth with a third.

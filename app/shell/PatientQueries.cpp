@@ -95,8 +95,9 @@ Search searchSql(int option, const QString& text, const QVariant& birthday) {
         criterion = QStringLiteral("ALL");
         break;
     case OptTelephone:
-        criterion = text::vbTrim(text).isEmpty() ? QStringLiteral("IS NULL ")
-                                                 : QStringLiteral(" = '") + ado::sqlQuote(text) + QStringLiteral("' ");
+        criterion = text::vbTrim(text).isEmpty()
+                        ? QStringLiteral("IS NULL ")
+                        : QStringLiteral(" = '") + ado::sqlQuote(text) + QStringLiteral("' ");
         sql += QStringLiteral("AND m_kh_insurance.tel_no ") + criterion;
         break;
     case OptBirthday:
@@ -106,11 +107,13 @@ Search searchSql(int option, const QString& text, const QVariant& birthday) {
         break;
     case OptCardNumber:
         criterion = text;
-        sql += QStringLiteral("AND m_personal_info.personal_id = '") + ado::sqlQuote(text) + QStringLiteral("' ");
+        sql += QStringLiteral("AND m_personal_info.personal_id = '") + ado::sqlQuote(text) +
+               QStringLiteral("' ");
         break;
     case OptReading:
         criterion = text;
-        sql += QStringLiteral("AND m_kh_insurance.reading LIKE '%") + ado::sqlQuote(text) + QStringLiteral("%' ");
+        sql += QStringLiteral("AND m_kh_insurance.reading LIKE '%") + ado::sqlQuote(text) +
+               QStringLiteral("%' ");
         break;
     default:
         break;
