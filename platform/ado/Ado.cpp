@@ -2,12 +2,9 @@
 
 #include "platform/ado/AdoEngine.h"
 #include "platform/ado/AdoKey.h"
+#include "platform/ado/AdoRows.h"
 
 #include <QFile>
-#include <cmath>
-#include <limits>
-
-#include "platform/text/Text.h"
 
 namespace ado {
 
@@ -15,22 +12,28 @@ using namespace engine;
 
 namespace {
 
-QVariant columnValue(sqlite3_stmt* stmt, int i) {
+// Appends the value of column i of the current row, as the engine holds it.
+void addColumnValue(detail::RowStore& rows, sqlite3_stmt* stmt, int i) {
     switch (sqlite3_column_type(stmt, i)) {
     case SQLITE_INTEGER:
-        return QVariant(static_cast<qint64>(sqlite3_column_int64(stmt, i)));
+        rows.addInteger(static_cast<qint64>(sqlite3_column_int64(stmt, i)));
+        break;
     case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(stmt, i));
+        rows.addReal(sqlite3_column_double(stmt, i));
+        break;
     case SQLITE_TEXT: {
         const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-        return QVariant(QString::fromUtf8(p, sqlite3_column_bytes(stmt, i)));
+        rows.addText(p, static_cast<size_t>(sqlite3_column_bytes(stmt, i)));
+        break;
     }
     case SQLITE_BLOB: {
-        const auto* p = static_cast<const char*>(sqlite3_column_blob(stmt, i));
-        return QVariant(QByteArray(p, sqlite3_column_bytes(stmt, i)));
+        const void* p = sqlite3_column_blob(stmt, i);
+        rows.addBlob(p, static_cast<size_t>(sqlite3_column_bytes(stmt, i)));
+        break;
     }
     default:
-        return QVariant();
+        rows.addNull();
+        break;
     }
 }
 
@@ -108,99 +111,6 @@ void registerFunctions(sqlite3* db) {
 
 } // namespace
 
-// ---- Field ---------------------------------------------------------------------------------
-
-QString Field::toString() const {
-    if (isNull())
-        fail(kErrInvalidNull);
-    if (value_.typeId() == QMetaType::Double)
-        return QString::number(value_.toDouble(), 'g', 15).toUpper();
-    return value_.toString();
-}
-
-double Field::toDouble() const {
-    if (isNull())
-        fail(kErrInvalidNull);
-    switch (value_.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Double:
-        return value_.toDouble();
-    default: {
-        const QString s = text::vbTrim(value_.toString());
-        bool ok = false;
-        const double d = s.toDouble(&ok);
-        if (!ok || !text::vbIsNumeric(s))
-            fail(kErrTypeMismatch);
-        return d;
-    }
-    }
-}
-
-qint64 Field::toLongLong() const {
-    if (!isNull() && value_.typeId() == QMetaType::LongLong)
-        return value_.toLongLong();
-    // Whole-number conversion rounds halves to the even neighbour, as the program's CLng did.
-    const double d = std::nearbyint(toDouble());
-    if (!(d >= static_cast<double>(std::numeric_limits<qint64>::min()) &&
-          d < static_cast<double>(std::numeric_limits<qint64>::max())))
-        fail(kErrOverflow);
-    return static_cast<qint64>(d);
-}
-
-// ---- Recordset -----------------------------------------------------------------------------
-
-std::unique_ptr<Recordset> Recordset::fromRows(const QStringList& names,
-                                               std::vector<std::vector<QVariant>> rows) {
-    for (auto& row : rows)
-        row.resize(static_cast<size_t>(names.size()));
-    auto rs = std::make_unique<Recordset>();
-    rs->names_ = names;
-    rs->rows_ = std::move(rows);
-    rs->open_ = true;
-    rs->pos_ = 0;
-    return rs;
-}
-
-void Recordset::close() {
-    if (!open_)
-        fail(kErrObjectClosed);
-    open_ = false;
-    rows_.clear();
-    pos_ = 0;
-}
-
-void Recordset::moveFirst() {
-    if (!open_)
-        fail(kErrObjectClosed);
-    pos_ = 0;
-}
-
-void Recordset::moveNext() {
-    if (!open_)
-        fail(kErrObjectClosed);
-    if (eof())
-        fail(kErrNoCurrentRecord);
-    ++pos_;
-}
-
-Field Recordset::field(const QString& name) const {
-    if (!open_)
-        fail(kErrItemNotFound);
-    for (int i = 0; i < names_.size(); ++i) {
-        if (names_.at(i).compare(name, Qt::CaseInsensitive) == 0)
-            return field(i);
-    }
-    fail(kErrItemNotFound);
-}
-
-Field Recordset::field(int index) const {
-    if (!open_ || index < 0 || index >= names_.size())
-        fail(kErrItemNotFound);
-    if (eof() || bof())
-        fail(kErrNoCurrentRecord);
-    return Field(names_.at(index), rows_[pos_][static_cast<size_t>(index)]);
-}
-
 // ---- Connection ----------------------------------------------------------------------------
 
 namespace {
@@ -229,7 +139,10 @@ void Connection::openKeyed(const QString& path, const QByteArray& key) {
     Q_UNUSED(noMemoryStatistics);
     sqlite3* db = nullptr;
     // Read-write without create: a missing database file is an error, never a new empty database.
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // A connection serves one thread at a time, so the engine takes no lock of its own on every call
+    // (three per value read).
+    const int rc =
+        sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString msg = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
         sqlite3_close_v2(db);
@@ -303,19 +216,17 @@ std::unique_ptr<Recordset> Connection::openRecordset(const QString& sql) {
     const int columns = sqlite3_column_count(stmt.get());
     if (columns == 0)
         fail(kErrReturnsNoRows);
-    auto rs = std::make_unique<Recordset>();
+    QStringList names;
     for (int i = 0; i < columns; ++i)
-        rs->names_.append(QString::fromUtf8(sqlite3_column_name(stmt.get(), i)));
+        names.append(QString::fromUtf8(sqlite3_column_name(stmt.get(), i)));
+    auto rows = std::make_shared<detail::RowStore>(std::move(names));
     // Every row is read now: the count is exact and no read lock outlives the call.
     while (stmt.step()) {
-        std::vector<QVariant> row;
-        row.reserve(static_cast<size_t>(columns));
         for (int i = 0; i < columns; ++i)
-            row.push_back(columnValue(stmt.get(), i));
-        rs->rows_.push_back(std::move(row));
+            addColumnValue(*rows, stmt.get(), i);
     }
-    rs->open_ = true;
-    rs->pos_ = 0;
+    auto rs = std::make_unique<Recordset>();
+    rs->openOn(std::move(rows));
     return rs;
 }
 

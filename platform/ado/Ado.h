@@ -15,23 +15,37 @@ struct sqlite3;
 
 namespace ado {
 
-// One field value of the current row. Null is a state of its own.
+namespace detail {
+class RowStore;
+}
+
+// One field value of the current row. Null is a state of its own. A field read from a recordset keeps
+// the recordset's rows alive and becomes a Qt value only when it is read.
 class Field {
 public:
     Field() = default;
     Field(QString name, QVariant value) : name_(std::move(name)), value_(std::move(value)) {}
-    const QString& name() const { return name_; }
-    bool isNull() const { return value_.isNull() || !value_.isValid(); }
-    const QVariant& value() const { return value_; }
+    const QString& name() const;
+    bool isNull() const;
+    const QVariant& value() const;
     // Text of the value; reading a Null as text is an error (number 94).
     QString toString() const;
     // Number of the value; Null is error 94, a text that is not a number error 13.
     double toDouble() const;
     qint64 toLongLong() const;
+    // The same value as other, Null alike: both read alike in every way (the same kind, bytes or number).
+    bool sameValue(const Field& other) const;
 
 private:
+    friend class Recordset;
+    Field(std::shared_ptr<const detail::RowStore> rows, size_t slot, int column);
+
+    std::shared_ptr<const detail::RowStore> rows_; // none: the value is value_
+    size_t slot_ = 0;
+    int column_ = 0;
     QString name_;
-    QVariant value_;
+    mutable QVariant value_;
+    mutable bool converted_ = true;
 };
 
 // All rows of one query, read at open: the row count is exact and the cursor moves freely.
@@ -44,9 +58,9 @@ public:
 
     bool isOpen() const { return open_; }
     void close();
-    qint64 recordCount() const { return static_cast<qint64>(rows_.size()); }
-    bool eof() const { return !open_ || pos_ >= rows_.size(); }
-    bool bof() const { return !open_ || rows_.empty() || pos_ == static_cast<size_t>(-1); }
+    qint64 recordCount() const { return static_cast<qint64>(count_); }
+    bool eof() const { return !open_ || pos_ >= count_; }
+    bool bof() const { return !open_ || count_ == 0 || pos_ == static_cast<size_t>(-1); }
     void moveFirst();
     void moveNext();
     int fieldCount() const { return static_cast<int>(names_.size()); }
@@ -59,12 +73,16 @@ public:
 
 private:
     friend class Connection;
+    void openOn(std::shared_ptr<detail::RowStore> rows);
+
     bool open_ = false;
     QStringList names_;
-    std::vector<std::vector<QVariant>> rows_;
+    std::shared_ptr<const detail::RowStore> rows_;
+    size_t count_ = 0;
     size_t pos_ = 0;
 };
 
+// A connection is used by one thread at a time.
 class Connection {
 public:
     Connection() = default;
