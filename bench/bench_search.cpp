@@ -150,9 +150,12 @@ void BM_ListFill(benchmark::State& state) {
     grid.resize(1000, 500);
     grid.show();
     for (auto _ : state) {
+        state.PauseTiming();
+        std::vector<patientsearch::PatientRow> copy = rows;
+        state.ResumeTiming();
         patientsearch::clearPatientList(grid);
         grid.setReDraw(false);
-        patientsearch::fillPatientList(grid, rows);
+        patientsearch::fillPatientList(grid, std::move(copy));
         grid.setReDraw(true);
         QApplication::processEvents();
     }

@@ -160,13 +160,13 @@ bool FrmMKarteS_005::FuBolPatientSerach(bool BolShowNone) {
             return false;
         clearPatientList(grid);
         grid.setReDraw(false);
-        const std::vector<PatientRow> rows = readPatientRows(*rs);
-        fillPatientList(grid, rows);
+        std::vector<PatientRow> rows = readPatientRows(*rs);
+        const bool none = rows.empty();
+        fillPatientList(grid, std::move(rows));
         grid.setReDraw(true);
         MdlCommADODB::PFuDbRsClose(*rs);
         MdlCommADODB::PFuDbConClose(*con);
 
-        const bool none = rows.empty();
         ui->CmdFNC_1->setEnabled(!none);
         grid.setEnabled(!none);
         if (none && BolShowNone)

@@ -34,16 +34,16 @@ void clearPatientList(SpreadGrid& grid) {
     grid.setMaxRows(0);
 }
 
-void fillPatientList(SpreadGrid& grid, const std::vector<PatientRow>& rows) {
+void fillPatientList(SpreadGrid& grid, std::vector<PatientRow> rows) {
     grid.setMaxRows(static_cast<int>(rows.size()));
     int r = 1;
-    for (const PatientRow& row : rows) {
-        grid.setText(ColCardNumber, r, row.personalId);
-        grid.setText(ColName, r, row.name);
-        grid.setText(ColSex, r, row.sexName);
-        grid.setText(ColBirthday, r, row.birthday);
-        grid.setText(ColAddress, r, row.address);
-        grid.setText(ColTelephone, r, row.telNo);
+    for (PatientRow& row : rows) {
+        grid.setText(ColCardNumber, r, std::move(row.personalId));
+        grid.setText(ColName, r, std::move(row.name));
+        grid.setText(ColSex, r, std::move(row.sexName));
+        grid.setText(ColBirthday, r, std::move(row.birthday));
+        grid.setText(ColAddress, r, std::move(row.address));
+        grid.setText(ColTelephone, r, std::move(row.telNo));
         if (row.fitRow)
             MdlCommInterface::PSuSpdCellSet(grid, ColAddress, r);
         ++r;

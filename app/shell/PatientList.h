@@ -17,7 +17,7 @@ void setUpPatientList(SpreadGrid& grid);
 // Empties the list: current row 0, no rows.
 void clearPatientList(SpreadGrid& grid);
 // Lays the rows into the empty list in their order, each row with an address made as high as the
-// address needs.
-void fillPatientList(SpreadGrid& grid, const std::vector<PatientRow>& rows);
+// address needs. The rows' texts move into the list.
+void fillPatientList(SpreadGrid& grid, std::vector<PatientRow> rows);
 
 } // namespace patientsearch

@@ -125,18 +125,25 @@ Search searchSql(int option, const QString& text, const QVariant& birthday) {
 std::vector<PatientRow> readPatientRows(ado::Recordset& rs) {
     std::vector<PatientRow> rows;
     rows.reserve(static_cast<size_t>(rs.recordCount()));
-    QString previous;
+    // A patient's rows follow one another: a card number is made text only where it may change.
+    ado::Field previous;
+    QString previousId;
     bool first = true;
     for (; !rs.eof(); rs.moveNext()) {
-        const QString id = PFuStrNullToStr(rs.field(0));
-        if (first || id != previous) {
-            const ado::Field address = rs.field(4);
-            rows.push_back({text::vbTrim(id), PFuStrNullToStr(rs.field(1)), PFuStrNullToStr(rs.field(2)),
-                            listBirthday(rs.field(3)), PFuStrNullToStr(address), PFuStrNullToStr(rs.field(5)),
-                            !MdlCommInterface::PFuBolIsEmpty(address)});
+        ado::Field id = rs.field(0);
+        if (first || !id.sameValue(previous)) {
+            QString idText = PFuStrNullToStr(id);
+            if (first || idText != previousId) {
+                QString address = PFuStrNullToStr(rs.field(4));
+                const bool fit = !text::vbTrim(address).isEmpty();
+                rows.push_back({text::vbTrim(idText), PFuStrNullToStr(rs.field(1)),
+                                PFuStrNullToStr(rs.field(2)), listBirthday(rs.field(3)), std::move(address),
+                                PFuStrNullToStr(rs.field(5)), fit});
+            }
+            previousId = std::move(idText);
         }
+        previous = std::move(id);
         first = false;
-        previous = id;
     }
     std::reverse(rows.begin(), rows.end());
     return rows;

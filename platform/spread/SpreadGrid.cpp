@@ -168,8 +168,8 @@ bool SpreadGrid::getText(int col, int row, QString& out) const {
     return d->model->validCell(col, row);
 }
 
-void SpreadGrid::setText(int col, int row, const QString& text) {
-    d->model->setCellText(col, row, text);
+void SpreadGrid::setText(int col, int row, QString text) {
+    d->model->setCellText(col, row, std::move(text));
 }
 
 QString SpreadGrid::text() const {

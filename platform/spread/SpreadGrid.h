@@ -123,7 +123,7 @@ public:
     // "" when empty, for a picture cell or outside the grid.
     QString getText(int col, int row) const;
     bool getText(int col, int row, QString& out) const;
-    void setText(int col, int row, const QString& text);
+    void setText(int col, int row, QString text);
     // Text of the cursor cell; setting it fills the cursor cell, row -1 or the block.
     QString text() const;
     void setTextValue(const QString& text);

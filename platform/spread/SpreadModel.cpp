@@ -250,10 +250,10 @@ QString SpreadModel::cellText(int col, int row) const {
     return c.text;
 }
 
-void SpreadModel::setCellText(int col, int row, const QString& text) {
+void SpreadModel::setCellText(int col, int row, QString text) {
     if (!validCell(col, row))
         return;
-    cellForWrite(col, row).text = text;
+    cellForWrite(col, row).text = std::move(text);
     cellsChanged(col, row, col, row);
 }
 

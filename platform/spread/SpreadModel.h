@@ -111,7 +111,7 @@ public:
     Cell& cellForWrite(int col, int row);
     // Text as the program reads it: "" for a picture cell or outside the grid.
     QString cellText(int col, int row) const;
-    void setCellText(int col, int row, const QString& text);
+    void setCellText(int col, int row, QString text);
     bool rowHasData(int row) const;
     bool cellHasData(int col, int row) const;
 
