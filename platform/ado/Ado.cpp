@@ -5,10 +5,13 @@
 #include "platform/ado/AdoRows.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace ado {
 
 using namespace engine;
+using keys::kEnginePageSize;
+using keys::kLargePageSize;
 
 namespace {
 
@@ -130,9 +133,10 @@ Connection::~Connection() {
         closeForGood(db_);
 }
 
-void Connection::openKeyed(const QString& path, const QByteArray& key) {
-    if (db_)
-        fail(kErrObjectOpen);
+namespace {
+
+// A handle on the existing file at path, keyed, its pages read at pageSize bytes. Nothing is read yet.
+sqlite3* keyedHandle(const QString& path, const QByteArray& key, int pageSize) {
     // The engine's memory statistics take a lock on every allocation and nothing reads them. The
     // setting only takes before the engine starts; later it is refused, harmlessly.
     static const bool noMemoryStatistics = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
@@ -148,52 +152,111 @@ void Connection::openKeyed(const QString& path, const QByteArray& key) {
         sqlite3_close_v2(db);
         failEngine(rc, msg);
     }
-    const int krc = sqlite3_key(db, key.constData(), static_cast<int>(key.size()));
+    int krc = sqlite3_key(db, key.constData(), static_cast<int>(key.size()));
+    if (krc == SQLITE_OK) {
+        const QByteArray pragma = "PRAGMA cipher_page_size = " + QByteArray::number(pageSize);
+        krc = sqlite3_exec(db, pragma.constData(), nullptr, nullptr, nullptr);
+    }
     if (krc != SQLITE_OK) {
         const QString msg = QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_close_v2(db);
         failEngine(krc, msg);
     }
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
-    db_ = db;
-    path_ = path;
+    return db;
 }
 
-void Connection::openProbed(const QString& path, const QByteArray& key) {
-    openKeyed(path, key);
-    try {
-        // The key is only checked when the first page is read.
-        Statement probe(db_, QStringLiteral("SELECT count(*) FROM sqlite_master"));
-        while (probe.step()) {
+// Reads the file's first page: the key and the page size are only checked then.
+void probe(sqlite3* db) {
+    Statement probe(db, QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    while (probe.step()) {
+    }
+}
+
+// The page sizes to try on the file at path, the likelier first: the one found before for this file, or
+// both, the larger first for a file that is a whole number of its pages.
+std::vector<int> pageSizesToTry(const QString& path, const QByteArray& salt) {
+    if (const int known = keys::pageSize(salt))
+        return {known};
+    const qint64 bytes = QFileInfo(path).size();
+    if (bytes > 0 && bytes % kLargePageSize == 0)
+        return {kLargePageSize, kEnginePageSize};
+    return {kEnginePageSize, kLargePageSize};
+}
+
+} // namespace
+
+void Connection::openKeyed(const QString& path, const QByteArray& key) {
+    if (db_)
+        fail(kErrObjectOpen);
+    const QByteArray salt = fileSalt(path);
+    const std::vector<int> sizes = pageSizesToTry(path, salt);
+    int size = sizes.front();
+    if (sizes.size() > 1) {
+        // The page size is found by reading the first page; when no size reads with this key, the first
+        // statement shows why.
+        for (int candidate : sizes) {
+            sqlite3* db = keyedHandle(path, key, candidate);
+            try {
+                probe(db);
+            } catch (const VbError&) {
+                closeForGood(db);
+                continue;
+            }
+            keys::rememberPageSize(salt, candidate);
+            db_ = db;
+            path_ = path;
+            pageSize_ = candidate;
+            return;
         }
-        registerFunctions(db_);
+    }
+    db_ = keyedHandle(path, key, size);
+    path_ = path;
+    pageSize_ = size;
+}
+
+void Connection::openProbed(const QString& path, const QByteArray& key, int pageSize) {
+    sqlite3* db = keyedHandle(path, key, pageSize);
+    try {
+        probe(db);
+        registerFunctions(db);
     } catch (...) {
-        sqlite3_close_v2(db_);
-        db_ = nullptr;
+        closeForGood(db);
         throw;
     }
+    db_ = db;
+    path_ = path;
+    pageSize_ = pageSize;
 }
 
 void Connection::open(const QString& path, const QByteArray& key) {
+    if (db_)
+        fail(kErrObjectOpen);
     // The password's derivation is the cost of an open: it is made once per file and password, and later
-    // opens hand the engine the derived key with the file's salt.
+    // opens hand the engine the derived key with the file's salt. The file's page size is found once too.
     const QByteArray salt = fileSalt(path);
     const QByteArray raw = keys::rawKey(salt, key);
-    if (raw.isEmpty()) {
-        openProbed(path, key);
+    const std::vector<int> sizes = pageSizesToTry(path, salt);
+    // Tries the key at each page size; only a key or a size that does not fit is worth the next try.
+    auto opens = [&](const QByteArray& k, bool last) {
+        for (size_t i = 0; i < sizes.size(); ++i) {
+            try {
+                openProbed(path, k, sizes[i]);
+                keys::rememberPageSize(salt, sizes[i]);
+                return true;
+            } catch (const VbError& e) {
+                if (e.number() != SQLITE_NOTADB || (last && i + 1 == sizes.size()))
+                    throw;
+            }
+        }
+        return false;
+    };
+    if (!raw.isEmpty() && opens(raw, false))
         return;
-    }
-    try {
-        openProbed(path, raw);
-        return;
-    } catch (const VbError& e) {
-        // Only a key that does not fit is worth the password's own try.
-        if (e.number() != SQLITE_NOTADB)
-            throw;
-    }
-    openProbed(path, key);
+    opens(key, true);
     // The password opens the file and the derived key does not: a file made with other settings.
-    keys::refuseRawKey(salt, key);
+    if (!raw.isEmpty())
+        keys::refuseRawKey(salt, key);
 }
 
 void Connection::close() {

@@ -92,10 +92,11 @@ public:
 
     // Opens an existing database file (never creates one), keys it and probes it with a read,
     // so a wrong key or a missing file fails here. The key (the password) is derived once per file and
-    // password in the process; later opens use the derived key.
+    // password in the process; later opens use the derived key. A file of 1 KB or of 4 KB pages opens;
+    // its page size is found at its first open in the process.
     void open(const QString& path, const QByteArray& key);
-    // Opens and keys an existing file without the probe read (a wrong key shows at the first
-    // statement) and without the program's SQL functions; for maintenance work on the file.
+    // Opens and keys an existing file without the program's SQL functions, for maintenance work on the
+    // file. A wrong key does not fail here but at the first statement.
     void openKeyed(const QString& path, const QByteArray& key);
     bool isOpen() const { return db_ != nullptr; }
     void close();
@@ -117,18 +118,19 @@ public:
     bool inTransaction() const;
 
     // Writes a complete, compacted copy of this open database into newFile, which must not exist yet:
-    // every table, row and counter, the schema version and the application id, encrypted with key,
-    // with the database file's permissions (so every user who could open the database can open the
-    // copy). The key is checked first: a wrong one fails before anything is written. Other
-    // connections are kept out while the copy is written.
+    // every table, row and counter, the schema version and the application id, encrypted with key in
+    // pages of the database's size, with the database file's permissions (so every user who could open the
+    // database can open the copy). The key is checked first: a wrong one fails before anything is written.
+    // Other connections are kept out while the copy is written.
     void exportCompacted(const QString& newFile, const QByteArray& key);
 
 private:
-    // openKeyed, then the probe read and the program's SQL functions.
-    void openProbed(const QString& path, const QByteArray& key);
+    // Opens and keys the file at pageSize, then the probe read and the program's SQL functions.
+    void openProbed(const QString& path, const QByteArray& key, int pageSize);
 
     sqlite3* db_ = nullptr;
     QString path_;
+    int pageSize_ = 0;        // bytes of the file's pages
     bool transBegun_ = false; // beginTrans succeeded and no commit or rollback has ended it yet
 };
 

@@ -46,7 +46,7 @@ void createEmptyLike(const QString& path, const QString& like) {
         fail(kErrPathFileAccess, path + QStringLiteral(": ") + QString::fromLocal8Bit(ec.message().c_str()));
 }
 
-void attachKeyed(sqlite3* db, const QString& path, const QByteArray& key) {
+void attachKeyed(sqlite3* db, const QString& path, const QByteArray& key, int pageSize) {
     sqlite3_stmt* st = nullptr;
     int rc = sqlite3_prepare_v2(db, "ATTACH DATABASE ?1 AS newdb KEY ?2", -1, &st, nullptr);
     if (rc == SQLITE_OK) {
@@ -61,6 +61,13 @@ void attachKeyed(sqlite3* db, const QString& path, const QByteArray& key) {
     sqlite3_finalize(st);
     if (rc != SQLITE_OK)
         failEngine(rc, error);
+    // The copy keeps the database's page size (set before anything is written to it).
+    try {
+        execOrThrow(db, QStringLiteral("PRAGMA newdb.cipher_page_size = %1").arg(pageSize));
+    } catch (...) {
+        sqlite3_exec(db, "DETACH DATABASE newdb", nullptr, nullptr, nullptr);
+        throw;
+    }
 }
 
 } // namespace
@@ -74,7 +81,7 @@ void Connection::exportCompacted(const QString& newFile, const QByteArray& key) 
     const qint64 applicationId = pragmaValue(db_, QStringLiteral("PRAGMA main.application_id"));
 
     createEmptyLike(newFile, path_);
-    attachKeyed(db_, newFile, key);
+    attachKeyed(db_, newFile, key, pageSize_);
 
     // Other workstations are kept out while the copy is written.
     execOrThrow(db_, QStringLiteral("BEGIN EXCLUSIVE"));

@@ -17,6 +17,8 @@ struct Cache {
     // By salt and a digest of the password (the password itself is not kept here); an empty value marks
     // a file the raw key does not open.
     QHash<QByteArray, QByteArray> derived;
+    // By salt: a file's page size does not depend on the password.
+    QHash<QByteArray, int> pageSizes;
 };
 
 Cache& cache() {
@@ -70,12 +72,29 @@ void refuseRawKey(const QByteArray& salt, const QByteArray& password) {
     }
 }
 
+int pageSize(const QByteArray& salt) {
+    if (salt.size() != kSaltBytes)
+        return 0;
+    Cache& c = cache();
+    std::lock_guard<std::mutex> guard(c.lock);
+    return c.pageSizes.value(salt, 0);
+}
+
+void rememberPageSize(const QByteArray& salt, int bytes) {
+    if (salt.size() != kSaltBytes)
+        return;
+    Cache& c = cache();
+    std::lock_guard<std::mutex> guard(c.lock);
+    c.pageSizes.insert(salt, bytes);
+}
+
 void forgetAll() {
     Cache& c = cache();
     std::lock_guard<std::mutex> guard(c.lock);
     for (auto it = c.derived.begin(); it != c.derived.end(); ++it)
         wipe(it.value());
     c.derived.clear();
+    c.pageSizes.clear();
 }
 
 void wipe(QByteArray& bytes) {

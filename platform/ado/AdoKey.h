@@ -1,4 +1,5 @@
-// Inside the data layer only: database keys derived once per file and password in the process.
+// Inside the data layer only: database keys derived once per file and password in the process, and the
+// page size found for each file.
 #pragma once
 #include <QByteArray>
 
@@ -14,7 +15,14 @@ constexpr int kSaltBytes = 16;
 QByteArray rawKey(const QByteArray& salt, const QByteArray& password);
 // The raw key did not open the file but the password did: use the password for it from now on.
 void refuseRawKey(const QByteArray& salt, const QByteArray& password);
-// Forgets every derived key (tests).
+// The page sizes of the program's database files: the engine's own, which every older file has, and the
+// larger one, with which a large register reads in a third less time.
+constexpr int kEnginePageSize = 1024;
+constexpr int kLargePageSize = 4096;
+// The page size found for the file whose salt this is; 0 while none was found.
+int pageSize(const QByteArray& salt);
+void rememberPageSize(const QByteArray& salt, int bytes);
+// Forgets every derived key and page size (tests).
 void forgetAll();
 
 // Overwrites a buffer that held key material.

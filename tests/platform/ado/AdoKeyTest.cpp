@@ -1,6 +1,7 @@
 // The database key derived once per file and password: the derived key is SQLCipher's own, a file made
 // with other settings still opens with its password, and a wrong password still fails at open.
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -117,4 +118,51 @@ TEST_F(AdoKey, AFileReplacedUnderItsNameIsOpenedWithItsOwnSalt) {
     ado::Connection con;
     con.open(path, kPassword);
     EXPECT_EQ(readBack(con), 7);
+}
+
+TEST_F(AdoKey, FilesOfEitherPageSizeOpenTheirOwnWayAndRefuseAWrongPassword) {
+    const struct {
+        const char* name;
+        int pageSize;
+        const char* settings;
+        int wholeOf; // the file is a whole number of pages of this size
+    } files[] = {
+        {"small.mdb", 1024, "", 1024},
+        // A file of small pages that is a whole number of large ones: the large size is tried first.
+        {"small4k.mdb", 1024, "CREATE TABLE m_a (x); CREATE TABLE m_b (x);", 4096},
+        {"large.mdb", 4096, "PRAGMA cipher_page_size = 4096;", 4096},
+    };
+    auto pageSize = [](ado::Connection& con) {
+        return con.openRecordset(QStringLiteral("PRAGMA page_size"))->field(0).toLongLong();
+    };
+    for (const auto& f : files) {
+        const QString path = make(f.name, f.settings);
+        ASSERT_EQ(QFileInfo(path).size() % f.wholeOf, 0) << f.name;
+        // The size found by the first open in the process (the program's open, then the maintenance
+        // open), then known.
+        for (int round = 0; round < 3; ++round) {
+            if (round < 2)
+                ado::forgetDerivedKeys();
+            ado::Connection con, keyed;
+            if (round == 1)
+                keyed.openKeyed(path, kPassword);
+            con.open(path, kPassword);
+            if (round != 1)
+                keyed.openKeyed(path, kPassword);
+            EXPECT_EQ(readBack(con), 7) << f.name << " " << round;
+            EXPECT_EQ(readBack(keyed), 7) << f.name << " " << round;
+            EXPECT_EQ(pageSize(con), f.pageSize) << f.name << " " << round;
+
+            ado::Connection wrong;
+            try {
+                wrong.open(path, "not-it");
+                ADD_FAILURE() << "opened with a wrong password: " << f.name;
+            } catch (const VbError& e) {
+                EXPECT_EQ(e.description(), QStringLiteral("file is encrypted or is not a database"));
+            }
+            ado::Connection wrongKeyed;
+            wrongKeyed.openKeyed(path, "not-it");
+            EXPECT_THROW(readBack(wrongKeyed), VbError) << f.name;
+        }
+    }
 }

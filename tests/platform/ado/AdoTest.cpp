@@ -195,6 +195,70 @@ TEST_F(AdoTest, FieldConversionsFollowTheProgramsRules) {
     EXPECT_EQ(rs->field(QStringLiteral("sum")).toString(), QStringLiteral("0.3"));
 }
 
+TEST_F(AdoTest, FieldsKeepTheirValueAfterTheRecordsetAndCompareByKindAndValue) {
+    Connection con;
+    con.open(dbPath, kKey);
+    // The same row twice: each value read from the second row is the same as the first row's.
+    const QString row = QStringLiteral("SELECT 7 AS i, '7' AS t, NULL AS n, '' AS e, x'00ff' AS b, 1.5 AS r, "
+                                       "'歯科' AS j, ' 7' AS s");
+    auto rs = con.openRecordset(row + QStringLiteral(" UNION ALL ") + row);
+    std::vector<ado::Field> first, second;
+    for (int i = 0; i < rs->fieldCount(); ++i)
+        first.push_back(rs->field(i));
+    rs->moveNext();
+    for (int i = 0; i < rs->fieldCount(); ++i)
+        second.push_back(rs->field(i));
+    rs->close();
+    rs.reset();
+
+    const struct {
+        QMetaType::Type type; // of value(); Null is no type
+        const char* text;     // toString(); nullptr: Null (error 94)
+    } want[] = {{QMetaType::LongLong, "7"},   {QMetaType::QString, "7"},    {QMetaType::UnknownType, nullptr},
+                {QMetaType::QString, ""},     {QMetaType::QByteArray, "?"}, {QMetaType::Double, "1.5"},
+                {QMetaType::QString, "歯科"}, {QMetaType::QString, " 7"}};
+    ASSERT_EQ(first.size(), std::size(want));
+    for (size_t i = 0; i < first.size(); ++i) {
+        const ado::Field& f = first[i];
+        EXPECT_EQ(f.value().typeId(), want[i].type) << f.name().toStdString();
+        EXPECT_EQ(f.isNull(), want[i].text == nullptr) << f.name().toStdString();
+        if (want[i].type == QMetaType::QByteArray) {
+            EXPECT_EQ(f.toString(), QString::fromUtf8(QByteArray("\x00\xff", 2))); // as its bytes read
+        } else if (want[i].text) {
+            EXPECT_EQ(f.toString(), QString::fromUtf8(want[i].text)) << f.name().toStdString();
+        }
+        if (!want[i].text)
+            errorOf([&] { f.toString(); }, 94);
+        // The same value on both rows, and different from every other column's (7 and '7' included).
+        for (size_t j = 0; j < second.size(); ++j)
+            EXPECT_EQ(f.sameValue(second[j]), i == j) << f.name().toStdString() << " " << j;
+    }
+    EXPECT_EQ(first[4].value().toByteArray(), QByteArray("\x00\xff", 2));
+    // An empty text is not a null string; a field on its own compares by its value.
+    EXPECT_FALSE(first[3].toString().isNull());
+    EXPECT_TRUE(first[0].sameValue(ado::Field(QStringLiteral("x"), QVariant(qint64(7)))));
+    EXPECT_TRUE(first[2].sameValue(ado::Field()));
+    EXPECT_FALSE(first[3].sameValue(ado::Field()));
+}
+
+TEST_F(AdoTest, EveryValueOfALargeResultIsReadBackWhole) {
+    Connection con;
+    con.open(dbPath, kKey);
+    // Thousands of texts of every length up to 700 characters, one far longer, numbers between them.
+    auto rs = con.openRecordset(QStringLiteral(
+        "WITH RECURSIVE seq(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM seq WHERE n < 4000) "
+        "SELECT n, replace(hex(zeroblob(CASE WHEN n = 2500 THEN 150000 ELSE n % 700 END)), '00', 'あ') || n "
+        "AS t, n * 0.5 AS h FROM seq"));
+    ASSERT_EQ(rs->recordCount(), 4000);
+    int wrong = 0;
+    for (int n = 1; !rs->eof(); rs->moveNext(), ++n) {
+        const QString t = QString(n == 2500 ? 150000 : n % 700, QChar(u'あ')) + QString::number(n);
+        wrong += rs->field(0).toLongLong() != n || rs->field(QStringLiteral("t")).toString() != t ||
+                 rs->field(2).toDouble() != n * 0.5;
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
 TEST_F(AdoTest, RecordsetHoldsNoReadLockOnceOpen) {
     Connection reader;
     reader.open(dbPath, kKey);

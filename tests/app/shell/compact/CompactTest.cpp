@@ -59,6 +59,13 @@ protected:
         return out;
     }
 
+    // Bytes of the pages of the database file, read with password.
+    static qint64 pageSize(const QString& file, const QByteArray& password = kPassword) {
+        ado::Connection con;
+        con.open(file, password);
+        return con.openRecordset(QStringLiteral("PRAGMA page_size"))->field(0).toLongLong();
+    }
+
     QStringList filesInDir() const {
         return QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
     }
@@ -87,6 +94,7 @@ TEST_F(CompactTest, CompactsKeepsEverythingAndBacksUpTheOriginal) {
     const QStringList expected = contents(dbPath());
     ASSERT_TRUE(expected.contains(QStringLiteral("m_staff|400")));
     ASSERT_TRUE(expected.contains(QStringLiteral("42")));
+    ASSERT_EQ(pageSize(dbPath()), 1024);
 
     EXPECT_TRUE(PFuBolCdbCompact());
 
@@ -96,6 +104,7 @@ TEST_F(CompactTest, CompactsKeepsEverythingAndBacksUpTheOriginal) {
     EXPECT_FALSE(QFile::exists(newFile() + QStringLiteral("-journal")));
     // Same key, same tables, rows, counters and schema version; the free pages are gone.
     EXPECT_EQ(contents(dbPath()), expected);
+    EXPECT_EQ(pageSize(dbPath()), 1024);
     EXPECT_LT(QFileInfo(dbPath()).size(), before.size());
     ASSERT_FALSE(logLines().isEmpty());
     EXPECT_EQ(logLines().last(), LogLine(kProc, kSuccess));
@@ -197,8 +206,11 @@ TEST_F(CompactTest, CompactedDemoDatabaseStillServesTheStartUp) {
     useDemoDatabase();
     const QByteArray password = gStrDbPassword;
     ASSERT_FALSE(password.isEmpty());
+    // The demo database is made of 4 KB pages, and its compacted copy too.
+    ASSERT_EQ(pageSize(dbPath(), password), 4096);
 
     EXPECT_TRUE(PFuBolCdbCompact());
+    EXPECT_EQ(pageSize(dbPath(), password), 4096);
     ado::Connection con;
     con.open(dbPath(), password);
     EXPECT_EQ(con.openRecordset(QStringLiteral("SELECT datano FROM m_printinfo"))->recordCount(), 192);
