@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace gdi {
 
@@ -79,12 +81,19 @@ namespace {
 // Metrics of one font with the advances of single characters remembered: the common one-line case is
 // measured without shaping the whole text.
 struct Measurer {
-    explicit Measurer(const QFont& f) : fm(f) {}
+    static constexpr std::int16_t kUnknown = -1; // not measured yet
+    static constexpr std::int16_t kShaped = -2;  // a surrogate or a combining mark: the text needs shaping
+    explicit Measurer(const QFont& f) : font(f), fm(f), advances(0x10000, kUnknown) {}
+    QFont font;
     QFontMetrics fm;
-    QHash<char16_t, int> advances;
+    std::vector<std::int16_t> advances; // by UTF-16 code unit
 };
 
 Measurer& measurerFor(const QFont& font) {
+    // Texts come in runs of one font (a grid column, row after row): the last font is checked first.
+    static Measurer* last = nullptr;
+    if (last && last->font == font)
+        return *last;
     static QHash<QString, Measurer*> cache;
     QString key = font.family();
     key += QChar(0x1F);
@@ -92,23 +101,25 @@ Measurer& measurerFor(const QFont& font) {
     key += font.bold() ? QChar('b') : QChar('-');
     key += font.italic() ? QChar('i') : QChar('-');
     auto it = cache.constFind(key);
-    if (it != cache.constEnd())
-        return **it;
-    auto* m = new Measurer(font);
-    cache.insert(key, m);
-    return *m;
+    if (it == cache.constEnd())
+        it = cache.insert(key, new Measurer(font));
+    last = *it;
+    return **it;
 }
 
 // Sum of the single-character advances, or -1 when the text holds characters that need shaping.
 int sumOfAdvances(Measurer& m, const QString& t) {
     int sum = 0;
     for (const QChar ch : t) {
-        if (ch.isSurrogate() || ch.category() == QChar::Mark_NonSpacing)
+        std::int16_t& advance = m.advances[ch.unicode()];
+        if (advance == Measurer::kUnknown) {
+            const bool shaped = ch.isSurrogate() || ch.category() == QChar::Mark_NonSpacing;
+            advance = shaped ? Measurer::kShaped
+                             : static_cast<std::int16_t>(std::clamp(m.fm.horizontalAdvance(ch), 0, 0x7FFF));
+        }
+        if (advance == Measurer::kShaped)
             return -1;
-        auto it = m.advances.constFind(ch.unicode());
-        if (it == m.advances.constEnd())
-            it = m.advances.insert(ch.unicode(), m.fm.horizontalAdvance(ch));
-        sum += *it;
+        sum += advance;
     }
     return sum;
 }
