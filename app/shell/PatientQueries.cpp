@@ -74,10 +74,30 @@ QString listBirthday(const ado::Field& field) {
     } else {
         d = era::parseDate(text);
     }
-    if (!d.isValid() || d < era::eraFirstDay(0) || d > QDate(2087, 12, 31))
+    static const QDate first = era::eraFirstDay(0), last(2087, 12, 31);
+    if (!d.isValid() || d < first || d > last)
         return QString();
     return plain ? text : d.toString(QStringLiteral("yyyy/MM/dd"));
 }
+
+// The texts of a column with a few values that repeat row after row (the sex names): each value is made
+// text once and its rows share that text.
+class RepeatedTexts {
+public:
+    QString text(const ado::Field& field) {
+        for (const auto& [value, text] : seen_)
+            if (value.sameValue(field))
+                return text;
+        QString text = PFuStrNullToStr(field);
+        if (seen_.size() < kKept)
+            seen_.emplace_back(field, text);
+        return text;
+    }
+
+private:
+    static constexpr size_t kKept = 4;
+    std::vector<std::pair<ado::Field, QString>> seen_;
+};
 
 } // namespace
 
@@ -128,6 +148,7 @@ std::vector<PatientRow> readPatientRows(ado::Recordset& rs) {
     // A patient's rows follow one another: a card number is made text only where it may change.
     ado::Field previous;
     QString previousId;
+    RepeatedTexts sexNames;
     bool first = true;
     for (; !rs.eof(); rs.moveNext()) {
         ado::Field id = rs.field(0);
@@ -137,7 +158,7 @@ std::vector<PatientRow> readPatientRows(ado::Recordset& rs) {
                 QString address = PFuStrNullToStr(rs.field(4));
                 const bool fit = !text::vbTrim(address).isEmpty();
                 rows.push_back({text::vbTrim(idText), PFuStrNullToStr(rs.field(1)),
-                                PFuStrNullToStr(rs.field(2)), listBirthday(rs.field(3)), std::move(address),
+                                sexNames.text(rs.field(2)), listBirthday(rs.field(3)), std::move(address),
                                 PFuStrNullToStr(rs.field(5)), fit});
             }
             previousId = std::move(idText);

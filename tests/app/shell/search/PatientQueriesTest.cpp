@@ -184,3 +184,29 @@ TEST_F(PatientQueries, NoRowIsReportedAndANullNameIsAnError) {
            "UPDATE m_personal_info SET birthday = NULL WHERE personal_id = '0001';");
     EXPECT_THROW(choose(QStringLiteral("0001"), info), VbError);
 }
+
+TEST(PatientRows, OneRowPerRunOfACardNumberAsItReadsAsText) {
+    const QStringList names{"personal_id", "name", "sex_name", "birthday", "address", "tel_no"};
+    auto row = [](const QVariant& id, const char* name, const QVariant& sex) {
+        return std::vector<QVariant>{id, QString::fromUtf8(name), sex, QVariant(), QVariant(), QVariant()};
+    };
+    const QVariant man(QStringLiteral("男")), woman(QStringLiteral("女"));
+    auto rs = ado::Recordset::fromRows(names, {
+                                                  row(QStringLiteral("0001"), "a2", man),
+                                                  row(QStringLiteral("0001"), "a1", woman),
+                                                  row(qint64(2), "b", woman),
+                                                  row(QStringLiteral("2"), "b-text", man), // the same text
+                                                  row(QVariant(), "null", man),
+                                                  row(QString(), "empty", woman), // Null reads as ""
+                                                  row(QStringLiteral("0003 "), "c1", QVariant()),
+                                                  row(QStringLiteral("0003"), "c2", man),
+                                                  row(QStringLiteral("0001"), "a again", woman),
+                                              });
+    const std::vector<PatientRow> rows = readPatientRows(*rs);
+    QStringList got;
+    for (const PatientRow& r : rows)
+        got << r.personalId + u'|' + r.name + u'|' + r.sexName;
+    // Last card first; a trailing blank makes another run whose card number is shown trimmed.
+    EXPECT_EQ(got,
+              (QStringList{"0001|a again|女", "0003|c2|男", "0003|c1|", "|null|男", "2|b|女", "0001|a2|男"}));
+}
