@@ -253,10 +253,7 @@ void DTextBoard::mousePressEvent(QMouseEvent* e) {
 
 void DTextBoard::focusInEvent(QFocusEvent* e) {
     tmrCursor_.start();
-    // A click places the caret itself right after; bringing the old caret into view first would scroll
-    // the text away from under the pointer.
-    if (e->reason() != Qt::MouseFocusReason)
-        moveCaret();
+    moveCaret();
     update(caretRectPx());
     QWidget::focusInEvent(e);
 }

@@ -178,8 +178,13 @@ TEST_F(Editor, SettingTheTextRaisesNothingAndKeepsTheCaretInside) {
     EXPECT_TRUE(board->hasFocus());
     EXPECT_EQ(board->caretIndex(), 3);
     EXPECT_EQ(requests, 1);
+    // The caret blinks while the board has the focus, and is hidden without it.
+    for (int waited = 0; !board->caretShown() && waited < 3000; waited += 50)
+        QTest::qWait(50);
+    EXPECT_TRUE(board->caretShown());
     // Insertion from code: one Change, the focus on the board.
     form.setFocus();
+    EXPECT_FALSE(board->caretShown());
     text->PSuInsString(QStringLiteral("/{B1/}"));
     EXPECT_EQ(text->PPoStrDString(), QStringLiteral("a\rb/{B1/}"));
     EXPECT_EQ(changes, 1);
