@@ -2,12 +2,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QLockFile>
 #include <QTranslator>
 #include <algorithm>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "app/shell/MdlStartData.h"
 #include "app/shell/ShellGlobals.h"
 #include "platform/error/VbError.h"
+#include "platform/lock/LockFile.h"
 #include "platform/msgbox/MsgBox.h"
 #include "platform/text/Text.h"
 
@@ -32,13 +34,34 @@ QString& lockPathOverride() {
     static QString p;
     return p;
 }
-std::unique_ptr<QLockFile>& heldLock() {
-    static std::unique_ptr<QLockFile> l;
+std::unique_ptr<lockfile::LockFile>& heldLock() {
+    static std::unique_ptr<lockfile::LockFile> l;
     return l;
 }
-QString& heldLockPath() {
-    static QString p;
-    return p;
+
+QString programName() {
+    const QString name = QCoreApplication::applicationName();
+    return name.isEmpty() ? QStringLiteral("orvanta") : name;
+}
+
+// A folder that only this user owns and can write into: no other account can leave a file there that
+// locks this user out, or take the lock away.
+bool isPrivateFolder(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           st.st_uid == ::getuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+// The user's runtime folder when it is private, else a folder of the program's under the user's home;
+// empty when neither can be had.
+QString instanceLockFolder() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && isPrivateFolder(runtime))
+        return runtime;
+    const QString own = QDir::homePath() + QStringLiteral("/.local/state/") + programName();
+    if (QDir().mkpath(own))
+        ::chmod(QFile::encodeName(own).constData(), 0700);
+    return isPrivateFolder(own) ? own : QString();
 }
 
 // The release routines of the screen folders, run in the order they were first registered.
@@ -91,34 +114,34 @@ void setInstanceLockPath(const QString& path) {
 QString instanceLockPath() {
     if (!lockPathOverride().isEmpty())
         return lockPathOverride();
-    QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (dir.isEmpty() || !QDir(dir).exists())
-        dir = QDir::tempPath();
-    QString program = QCoreApplication::applicationName();
-    if (program.isEmpty())
-        program = QStringLiteral("orvanta");
-    return dir + QStringLiteral("/%1-%2.lock").arg(program).arg(static_cast<qulonglong>(::getuid()));
+    const QString folder = instanceLockFolder();
+    return folder.isEmpty() ? QString() : folder + u'/' + programName() + QStringLiteral(".lock");
 }
 
 void releaseInstanceLock() {
     heldLock().reset();
-    heldLockPath().clear();
 }
 
 bool FuBolPrevInstance() {
     const QString path = instanceLockPath();
-    if (heldLock() && heldLock()->isLocked() && heldLockPath() == path)
+    if (heldLock() && heldLock()->isLocked() && heldLock()->path() == path)
         return false; // this process already holds it
     releaseInstanceLock();
-    auto lock = std::make_unique<QLockFile>(path);
-    lock->setStaleLockTime(0); // only a dead owner makes a lock stale, never its age
-    if (lock->tryLock(0)) {
-        heldLock() = std::move(lock);
-        heldLockPath() = path;
+    if (path.isEmpty())
         return false;
+    // The running copy holds the lock itself, not a file: the system lets it go when that copy ends,
+    // however it ends, so a lock file left behind never refuses a start.
+    auto lock = std::make_unique<lockfile::LockFile>(path, 0600, lockfile::LockFile::Kind::WholeFile);
+    switch (lock->tryLock(lockfile::LockFile::Mode::Exclusive)) {
+    case lockfile::LockFile::Result::Locked:
+        heldLock() = std::move(lock);
+        return false;
+    case lockfile::LockFile::Result::Busy:
+        return true;
+    case lockfile::LockFile::Result::Failed:
+        break; // no lock can be made: the program starts
     }
-    // Held by a running copy: refuse. Any other failure (no folder, no rights): start anyway.
-    return lock->error() == QLockFile::LockFailedError;
+    return false;
 }
 
 // ---- release -------------------------------------------------------------------------------
@@ -130,6 +153,7 @@ void PSuCommObjRelease() {
         gObjLogging.reset();
     if (gObjMessage)
         gObjMessage.reset();
+    MdlCommInterface::releaseDatabaseLock();
     // A copy: a routine may register or remove routines while it runs.
     const auto routines = releaseRoutines();
     for (const auto& r : routines)
@@ -232,6 +256,9 @@ bool Main(const QString& appDir) {
         atStep(19);
         if (!MdlCommInterface::PFuBolCdbCompact())
             return failStartup(QStringLiteral("815"));
+        // From here to its end the program has the database open: no other program's compaction may
+        // replace it meanwhile.
+        MdlCommInterface::holdDatabaseShared();
 
         atStep(20);
         FrmMKarte99_002* wait = FrmMKarte99_002::load();

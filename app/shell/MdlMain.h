@@ -30,11 +30,12 @@ void setReleaseRoutine(const QString& name, std::function<void()> routine);
 void setStepProbe(std::function<void(int step)> probe);
 
 // ---- second running copy ---------------------------------------------------------------------
-// True when another copy of the program holds the instance lock. The first call takes the lock,
-// which this process then keeps until it ends; when no lock can be made the check lets the
+// True when another copy of the program, run by this user, holds the instance lock. The first call takes
+// the lock, which this process then keeps until it ends; when no lock can be made the check lets the
 // program start.
 bool FuBolPrevInstance();
-// Where the instance lock lives; empty restores the default (runtime folder, by user and program).
+// Where the instance lock lives; empty restores the default: in the user's runtime folder when only the
+// user can write there, else in a folder of the program's under the user's home.
 void setInstanceLockPath(const QString& path);
 QString instanceLockPath();
 // Gives the lock up (the next check takes it again).

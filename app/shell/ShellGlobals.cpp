@@ -1,5 +1,7 @@
 #include "app/shell/ShellGlobals.h"
 
+#include "app/shell/MdlCommStructure.h"
+
 void resetShellGlobals() {
     gObjIniFile.reset();
     gObjLogging.reset();
@@ -20,6 +22,7 @@ void resetShellGlobals() {
     gDblKizami = 0.0;
     gClinicInfo = ClinicInfo{};
     gStaffLoginInfo = StaffLoginInfo{};
+    gPatientInfo = PatientInfo{};
     gDblPocketBaseX.fill(0.0);
     gDblPocketBaseY.fill(0.0);
 }

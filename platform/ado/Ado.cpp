@@ -1,7 +1,9 @@
 #include "platform/ado/Ado.h"
 
 #include "platform/ado/AdoEngine.h"
+#include "platform/ado/AdoKey.h"
 
+#include <QFile>
 #include <cmath>
 #include <limits>
 
@@ -69,6 +71,15 @@ void likeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         return;
     }
     sqlite3_result_int(ctx, jetLike(valueText(argv[0]), valueText(argv[1]), escape) ? 1 : 0);
+}
+
+// The salt at the head of an encrypted file; empty when the file cannot be read that far.
+QByteArray fileSalt(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray salt = f.read(keys::kSaltBytes);
+    return salt.size() == keys::kSaltBytes ? salt : QByteArray();
 }
 
 void registerFunctions(sqlite3* db) {
@@ -183,14 +194,30 @@ Field Recordset::field(int index) const {
 
 // ---- Connection ----------------------------------------------------------------------------
 
+namespace {
+
+// Closes a handle for good, whatever is left on it: a statement still prepared would keep the file
+// descriptor open for the life of the process.
+void closeForGood(sqlite3* db) {
+    while (sqlite3_stmt* st = sqlite3_next_stmt(db, nullptr))
+        sqlite3_finalize(st);
+    sqlite3_close_v2(db);
+}
+
+} // namespace
+
 Connection::~Connection() {
     if (db_)
-        sqlite3_close_v2(db_);
+        closeForGood(db_);
 }
 
 void Connection::openKeyed(const QString& path, const QByteArray& key) {
     if (db_)
         fail(kErrObjectOpen);
+    // The engine's memory statistics take a lock on every allocation and nothing reads them. The
+    // setting only takes before the engine starts; later it is refused, harmlessly.
+    static const bool noMemoryStatistics = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
+    Q_UNUSED(noMemoryStatistics);
     sqlite3* db = nullptr;
     // Read-write without create: a missing database file is an error, never a new empty database.
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
@@ -210,7 +237,7 @@ void Connection::openKeyed(const QString& path, const QByteArray& key) {
     path_ = path;
 }
 
-void Connection::open(const QString& path, const QByteArray& key) {
+void Connection::openProbed(const QString& path, const QByteArray& key) {
     openKeyed(path, key);
     try {
         // The key is only checked when the first page is read.
@@ -225,6 +252,28 @@ void Connection::open(const QString& path, const QByteArray& key) {
     }
 }
 
+void Connection::open(const QString& path, const QByteArray& key) {
+    // The password's derivation is the cost of an open: it is made once per file and password, and later
+    // opens hand the engine the derived key with the file's salt.
+    const QByteArray salt = fileSalt(path);
+    const QByteArray raw = keys::rawKey(salt, key);
+    if (raw.isEmpty()) {
+        openProbed(path, key);
+        return;
+    }
+    try {
+        openProbed(path, raw);
+        return;
+    } catch (const VbError& e) {
+        // Only a key that does not fit is worth the password's own try.
+        if (e.number() != SQLITE_NOTADB)
+            throw;
+    }
+    openProbed(path, key);
+    // The password opens the file and the derived key does not: a file made with other settings.
+    keys::refuseRawKey(salt, key);
+}
+
 void Connection::close() {
     requireOpen(db_);
     sqlite3* db = db_;
@@ -232,8 +281,9 @@ void Connection::close() {
     transBegun_ = false;
     const int rc = sqlite3_close(db);
     if (rc != SQLITE_OK) {
+        // Reported, and the file let go all the same.
         const QString msg = QString::fromUtf8(sqlite3_errmsg(db));
-        sqlite3_close_v2(db);
+        closeForGood(db);
         failEngine(rc, msg);
     }
 }
@@ -310,6 +360,10 @@ void Connection::rollbackTrans() {
 
 bool Connection::inTransaction() const {
     return db_ && sqlite3_get_autocommit(db_) == 0;
+}
+
+void forgetDerivedKeys() {
+    keys::forgetAll();
 }
 
 QString sqlQuote(const QString& value) {

@@ -73,7 +73,8 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     // Opens an existing database file (never creates one), keys it and probes it with a read,
-    // so a wrong key or a missing file fails here.
+    // so a wrong key or a missing file fails here. The key (the password) is derived once per file and
+    // password in the process; later opens use the derived key.
     void open(const QString& path, const QByteArray& key);
     // Opens and keys an existing file without the probe read (a wrong key shows at the first
     // statement) and without the program's SQL functions; for maintenance work on the file.
@@ -105,10 +106,27 @@ public:
     void exportCompacted(const QString& newFile, const QByteArray& key);
 
 private:
+    // openKeyed, then the probe read and the program's SQL functions.
+    void openProbed(const QString& path, const QByteArray& key);
+
     sqlite3* db_ = nullptr;
     QString path_;
     bool transBegun_ = false; // beginTrans succeeded and no commit or rollback has ended it yet
 };
+
+// What a check of a database file found.
+enum class DatabaseCheck {
+    Sound,      // opens with the key, passes the engine's quick check and holds tables
+    KeyRefused, // the key does not open it: a wrong key, or a file that is no database of this kind
+    Damaged,    // opens with the key but fails the quick check, or holds no table (an empty file)
+    Unreadable, // cannot be read for another reason (missing, no rights, locked)
+};
+// Checks the database file at path with key, reading every page; description says what was found when it
+// is not Sound. The file is not changed.
+DatabaseCheck checkDatabase(const QString& path, const QByteArray& key, QString& description);
+
+// Forgets the keys derived so far: the next open of each file derives its key again (tests, benchmarks).
+void forgetDerivedKeys();
 
 // The SQL text with the program's Jet calls made runnable: ISNULL( outside string literals
 // becomes JET_ISNULL(.

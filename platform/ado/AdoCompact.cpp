@@ -91,4 +91,36 @@ void Connection::exportCompacted(const QString& newFile, const QByteArray& key) 
     execOrThrow(db_, QStringLiteral("DETACH DATABASE newdb"));
 }
 
+DatabaseCheck checkDatabase(const QString& path, const QByteArray& key, QString& description) {
+    Connection con;
+    try {
+        con.open(path, key);
+    } catch (const VbError& e) {
+        description = e.description();
+        if (e.number() == SQLITE_NOTADB)
+            return DatabaseCheck::KeyRefused;
+        return e.number() == SQLITE_CORRUPT ? DatabaseCheck::Damaged : DatabaseCheck::Unreadable;
+    }
+    try {
+        const auto check = con.openRecordset(QStringLiteral("PRAGMA quick_check"));
+        const QString verdict = check->eof() ? QString() : check->field(0).toString();
+        if (verdict != QLatin1String("ok")) {
+            description = verdict;
+            return DatabaseCheck::Damaged;
+        }
+        const auto tables =
+            con.openRecordset(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'"));
+        if (tables->field(0).toLongLong() == 0) {
+            description = QStringLiteral("データベースにテーブルがありません(") + path + u')';
+            return DatabaseCheck::Damaged;
+        }
+        con.close();
+        return DatabaseCheck::Sound;
+    } catch (const VbError& e) {
+        description = e.description();
+        const long n = e.number();
+        return n == SQLITE_CORRUPT || n == SQLITE_NOTADB ? DatabaseCheck::Damaged : DatabaseCheck::Unreadable;
+    }
+}
+
 } // namespace ado

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <QString>
+#include <memory>
 
 #include "platform/ado/Ado.h"
 #include "platform/error/VbError.h"
@@ -47,13 +48,18 @@ inline void requireOpen(sqlite3* db) {
         fail(kErrObjectClosed);
 }
 
-// One prepared statement, finalized on every path.
+// One prepared statement, finalized on every path: it is owned from the moment the engine hands it over,
+// so a text refused after a successful prepare (a second statement, say) leaves nothing behind that would
+// keep its connection from closing.
 class Statement {
 public:
     Statement(sqlite3* db, const QString& sql) : db_(db) {
         const QByteArray utf8 = rewriteJetSql(sql).toUtf8();
         const char* tail = nullptr;
-        const int rc = sqlite3_prepare_v2(db, utf8.constData(), static_cast<int>(utf8.size()), &stmt_, &tail);
+        sqlite3_stmt* prepared = nullptr;
+        const int rc =
+            sqlite3_prepare_v2(db, utf8.constData(), static_cast<int>(utf8.size()), &prepared, &tail);
+        stmt_.reset(prepared);
         if (rc != SQLITE_OK)
             failEngine(db, rc);
         if (!stmt_)
@@ -66,24 +72,26 @@ public:
                 fail(kErrExtraCharacters);
         }
     }
-    ~Statement() { sqlite3_finalize(stmt_); }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
     // True while a row is available; throws on an engine error.
     bool step() {
-        const int rc = sqlite3_step(stmt_);
+        const int rc = sqlite3_step(stmt_.get());
         if (rc == SQLITE_ROW)
             return true;
         if (rc == SQLITE_DONE)
             return false;
         failEngine(db_, rc);
     }
-    sqlite3_stmt* get() const { return stmt_; }
+    sqlite3_stmt* get() const { return stmt_.get(); }
 
 private:
+    struct Finalize {
+        void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
+    };
     sqlite3* db_;
-    sqlite3_stmt* stmt_ = nullptr;
+    std::unique_ptr<sqlite3_stmt, Finalize> stmt_;
 };
 
 } // namespace ado::engine

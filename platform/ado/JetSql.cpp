@@ -127,6 +127,9 @@ bool jetLike(const QString& pattern, const QString& value, QChar escape) {
 
 QString rewriteJetSql(const QString& sql) {
     static const QString kIsNull = QStringLiteral("ISNULL");
+    // Most texts hold no Jet call at all: nothing to rewrite.
+    if (!sql.contains(kIsNull, Qt::CaseInsensitive))
+        return sql;
     QString out;
     out.reserve(sql.size() + 16);
     qsizetype i = 0;

@@ -116,10 +116,7 @@ int SpreadGrid::activeCol() const {
 void SpreadGrid::setActiveCell(int col, int row) {
     if (col < 1 || row < 1 || col > maxCols() || row > maxRows())
         return;
-    if (const Span* s = d->model->spanAt(col, row)) {
-        col = s->col;
-        row = s->row;
-    }
+    d->toAnchor(col, row);
     d->activeCol = col;
     d->activeRow = row;
     const Impl::ScrollRequest request{true, col, row, -1};
@@ -295,16 +292,7 @@ void SpreadGrid::removeCellSpan(int anchorCol, int anchorRow) {
 }
 
 void SpreadGrid::setCellBorder(int col, int row, int col2, int row2, int type, int color, int style) {
-    auto range = [](int a, int b, int maxv, int& lo, int& hi) {
-        if (a == -1 || b == -1) {
-            lo = 1;
-            hi = maxv;
-            return true;
-        }
-        lo = std::min(a, b);
-        hi = std::max(a, b);
-        return false;
-    };
+    const auto range = &Impl::rangeOf;
     int c1, c2, r1, r2;
     range(col, col2, maxCols(), c1, c2);
     const bool all = range(row, row2, maxRows(), r1, r2);

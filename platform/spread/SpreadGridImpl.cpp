@@ -26,20 +26,22 @@ const Cell& noCell() {
 
 // --- Impl: addressing ------------------------------------------------------------------------------------
 
+bool SpreadGrid::Impl::rangeOf(int a, int b, int maxv, int& lo, int& hi) {
+    if (a == -1 || b == -1) {
+        lo = 1;
+        hi = maxv;
+        return true;
+    }
+    lo = std::min(a, b);
+    hi = std::max(a, b);
+    return false;
+}
+
 SpreadGrid::Impl::Target SpreadGrid::Impl::target() const {
     Target t{};
     const int nr = model->maxRows();
     const int nc = model->maxCols();
-    auto range = [](int a, int b, int maxv, int& lo, int& hi) {
-        if (a == -1 || b == -1) {
-            lo = 1;
-            hi = maxv;
-            return true;
-        }
-        lo = std::min(a, b);
-        hi = std::max(a, b);
-        return false;
-    };
+    const auto range = &Impl::rangeOf;
     if (block) {
         t.allRows = range(row, row2, nr, t.r1, t.r2);
         range(col, col2, nc, t.c1, t.c2);
@@ -207,33 +209,42 @@ void SpreadGrid::Impl::applyOperationMode() {
 
 // --- Impl: events from the view ------------------------------------------------------------------------
 
-void SpreadGrid::Impl::viewCurrentChanged(int c, int r) {
-    if (syncing || !redraw)
-        return;
+void SpreadGrid::Impl::toAnchor(int& c, int& r) const {
     if (const Span* s = model->spanAt(c, r)) {
         c = s->col;
         r = s->row;
     }
+}
+
+void SpreadGrid::Impl::activateByUser(int& c, int& r) {
+    toAnchor(c, r);
+    activeCol = c;
+    activeRow = r;
+    syncActive();
+}
+
+bool SpreadGrid::Impl::toggleCheckBox(int c, int r) {
+    const Cell& cell = model->cell(c, r);
+    if (cell.style.constData()->type != SpreadGrid::CellTypeCheckBox || !model->editable)
+        return false;
+    model->setCellText(c, r, cell.text == QLatin1String("1") ? QStringLiteral("0") : QStringLiteral("1"));
+    emit q->ButtonClicked(c, r, 1);
+    emit q->Change(c, r);
+    return true;
+}
+
+void SpreadGrid::Impl::viewCurrentChanged(int c, int r) {
+    if (syncing || !redraw)
+        return;
+    toAnchor(c, r);
     activeCol = c;
     activeRow = r;
     view->viewport()->update();
 }
 
 void SpreadGrid::Impl::cellPressed(int c, int r, Qt::KeyboardModifiers mods) {
-    if (const Span* s = model->spanAt(c, r)) {
-        c = s->col;
-        r = s->row;
-    }
-    activeCol = c;
-    activeRow = r;
-    syncActive();
-
-    const Cell& cell = model->cell(c, r);
-    if (cell.style.constData()->type == SpreadGrid::CellTypeCheckBox && model->editable) {
-        model->setCellText(c, r, cell.text == QLatin1String("1") ? QStringLiteral("0") : QStringLiteral("1"));
-        emit q->ButtonClicked(c, r, 1);
-        emit q->Change(c, r);
-    }
+    activateByUser(c, r);
+    toggleCheckBox(c, r);
     auto selectOnly = [&](int row) {
         for (int k = 1; k <= model->maxRows(); ++k)
             model->rowData(k).selected = (k == row);
@@ -269,30 +280,14 @@ void SpreadGrid::Impl::cellPressed(int c, int r, Qt::KeyboardModifiers mods) {
 }
 
 void SpreadGrid::Impl::cellDoubleClicked(int c, int r) {
-    if (const Span* s = model->spanAt(c, r)) {
-        c = s->col;
-        r = s->row;
-    }
-    activeCol = c;
-    activeRow = r;
-    syncActive();
+    activateByUser(c, r);
     emit q->DblClick(c, r);
 }
 
 void SpreadGrid::Impl::keyPressed(int key, Qt::KeyboardModifiers mods, bool space) {
     if (activeRow >= 1 && activeCol >= 1) {
-        if (space) {
-            const Cell& cell = model->cell(activeCol, activeRow);
-            if (cell.style.constData()->type == SpreadGrid::CellTypeCheckBox && model->editable) {
-                model->setCellText(activeCol, activeRow,
-                                   cell.text == QLatin1String("1") ? QStringLiteral("0")
-                                                                   : QStringLiteral("1"));
-                emit q->ButtonClicked(activeCol, activeRow, 1);
-                emit q->Change(activeCol, activeRow);
-            } else if (operationMode == 4) {
-                model->rowData(activeRow).selected = !model->rowData(activeRow).selected;
-            }
-        }
+        if (space && !toggleCheckBox(activeCol, activeRow) && operationMode == 4)
+            model->rowData(activeRow).selected = !model->rowData(activeRow).selected;
         const bool moves = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
                            key == Qt::Key_PageDown || key == Qt::Key_Home || key == Qt::Key_End;
         if (moves && (operationMode == 3 || (operationMode == 5 && !(mods & Qt::ControlModifier)))) {

@@ -57,6 +57,8 @@ struct SpreadGrid::Impl {
         bool allRows;
     };
     Target target() const;
+    // The ordered range a..b of rows or columns, or 1..maxv when either end is -1 (then true).
+    static bool rangeOf(int a, int b, int maxv, int& lo, int& hi);
     const spread::Cell& cursorCell() const;
 
     // View upkeep.
@@ -69,6 +71,13 @@ struct SpreadGrid::Impl {
     void scrollTo(const ScrollRequest& request);
     void applyPendingScrolls();
     void applyOperationMode();
+
+    // The anchor of the span that holds (c, r), when it lies in one.
+    void toAnchor(int& c, int& r) const;
+    // The user made (c, r) (or the anchor of its span) the active cell; c and r become the active cell.
+    void activateByUser(int& c, int& r);
+    // A check-box cell the user toggled (click or Space), with its events; false for any other cell.
+    bool toggleCheckBox(int c, int r);
 
     // Events from the view.
     void cellPressed(int col, int row, Qt::KeyboardModifiers mods);

@@ -236,4 +236,328 @@ JOIN given g ON g.id = p.giv
 JOIN family f ON f.id = (p.fam + 9) % 31
 WHERE i.entry = 2 AND p.n % 15 = 0 AND g.sex = '2' AND substr(p.birthday, 1, 4) BETWEEN '1960' AND '2000';
 
+-- ===== record books ==============================================================================
+-- Patient 100074: half a year of visits with every kind of line (chief complaints, basic and precise
+-- periodontal inspections, practical instructions with plaque, implements and comments), a deleted
+-- instruction and a deleted chief complaint, lines entered by three hygienists.
+-- Patient 100111: a short book whose line numbers have a gap (1, 2, 4).
+-- Third molars are missing (their tooth columns Null), deciduous teeth absent.
+
+INSERT INTO m_karte VALUES ('100074', 1, NULL, '2024/01/15-10:05:30', '2', '0001', '2024/06/18-10:26:02', '2', '0002');
+INSERT INTO m_kh_record VALUES ('100074', 1, NULL, 2, '100', 1, 0, '2024/01/15', NULL, NULL, NULL, NULL, NULL, NULL, '', NULL, '2024/01/15-10:05:12', '2', '0001', NULL, NULL, NULL);
+INSERT INTO m_kr_appeals VALUES ('100074', '2024/01/15', 1, '歯を磨くと血が出る', '左下の奥歯');
+INSERT INTO m_kh_record VALUES ('100074', 2, 1, 3, '250', 1, 0, '2024/01/15', 'N0aaaaaaaaaaaaaa00aaaaaaaaaaaaaa0', '全顎', '1111111000000', '1111111000000', '1111111000000', '1111111000000', '', NULL, '2024/01/15-10:18:40', '2', '0001', NULL, NULL, NULL);
+INSERT INTO m_kr_cir_inspection VALUES ('100074', '2024/01/15', 1, '1', NULL, 1, 1, '');
+INSERT INTO m_kr_miller (personal_id, entry, entry_no, mil_ur1, mil_ur2, mil_ur3, mil_ur4, mil_ur5, mil_ur6, mil_ur7, mil_ur8, mil_ul1, mil_ul2, mil_ul3, mil_ul4, mil_ul5, mil_ul6, mil_ul7, mil_ul8, mil_dr1, mil_dr2, mil_dr3, mil_dr4, mil_dr5, mil_dr6, mil_dr7, mil_dr8, mil_dl1, mil_dl2, mil_dl3, mil_dl4, mil_dl5, mil_dl6, mil_dl7, mil_dl8, mil_ura, mil_urb, mil_urc, mil_urd, mil_ure, mil_ula, mil_ulb, mil_ulc, mil_uld, mil_ule, mil_dra, mil_drb, mil_drc, mil_drd, mil_dre, mil_dla, mil_dlb, mil_dlc, mil_dld, mil_dle) VALUES ('100074', '2024/01/15', 1, '0', '0', '0', '0', '0', '0', '0', NULL, '0', '0', '0', '0', '0', '0', '0', NULL, '1', '0', '0', '0', '0', '0', '0', NULL, '0', '0', '0', '0', '0', '0', '0', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO m_kr_pocket (personal_id, entry, entry_no, poc_ur1, poc_ur2, poc_ur3, poc_ur4, poc_ur5, poc_ur6, poc_ur7, poc_ur8, poc_ul1, poc_ul2, poc_ul3, poc_ul4, poc_ul5, poc_ul6, poc_ul7, poc_ul8, poc_dr1, poc_dr2, poc_dr3, poc_dr4, poc_dr5, poc_dr6, poc_dr7, poc_dr8, poc_dl1, poc_dl2, poc_dl3, poc_dl4, poc_dl5, poc_dl6, poc_dl7, poc_dl8, poc_ura, poc_urb, poc_urc, poc_urd, poc_ure, poc_ula, poc_ulb, poc_ulc, poc_uld, poc_ule, poc_dra, poc_drb, poc_drc, poc_drd, poc_dre, poc_dla, poc_dlb, poc_dlc, poc_dld, poc_dle) VALUES ('100074', '2024/01/15', 1, '0  21  50  21  50  21  5', '0  30  30  30  30  30  3', '0  40  20  40  20  40  2', '0  20  30  20  30  20  3', '0  40  40  40  40  40  4', '1  50  21  50  21  50  2', '0  30  30  30  30  30  3', NULL, '0  30  20  30  20  30  2', '0  40  40  40  40  40  4', '0  21  50  21  50  21  5', '0  30  30  30  30  30  3', '0  40  20  40  20  40  2', '0  20  30  20  30  20  3', '0  40  40  40  40  40  4', NULL, '0  30  30  30  30  30  3', '0  20  40  20  40  20  4', '0  30  20  30  20  30  2', '0  40  40  40  40  40  4', '0  21  50  21  50  21  5', '0  30  30  30  30  30  3', '0  40  20  40  20  40  2', NULL, '0  40  40  40  40  40  4', '1  50  21  50  21  50  2', '0  30  30  30  30  30  3', '0  20  40  20  40  20  4', '0  30  20  30  20  30  2', '0  40  40  40  40  40  4', '0  21  50  21  50  21  5', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO m_kh_record VALUES ('100074', 3, 2, 4, '800', 1, 0, '2024/01/15', 'N0aaaaaaaaaaaaaa00aaaaaaaaaaaaaa0', NULL, '1111111000000', '1111111000000', '1111111000000', '1111111000000', '', NULL, '2024/01/15-10:52:03', '2', '0001', NULL, NULL, NULL);
+INSERT INTO m_actual_instruction (personal_id, entry, entry_no, inst_start_time, inst_end_time, inst_point, communicate_point, prq_ur1, prq_ur2, prq_ur3, prq_ur4, prq_ur5, prq_ur6, prq_ur7, prq_ur8, prq_ul1, prq_ul2, prq_ul3, prq_ul4, prq_ul5, prq_ul6, prq_ul7, prq_ul8, prq_dr1, prq_dr2, prq_dr3, prq_dr4, prq_dr5, prq_dr6, prq_dr7, prq_dr8, prq_dl1, prq_dl2, prq_dl3, prq_dl4, prq_dl5, prq_dl6, prq_dl7, prq_dl8, prq_ura, prq_urb, prq_urc, prq_urd, prq_ure, prq_ula, prq_ulb, prq_ulc, prq_uld, prq_ule, prq_dra, prq_drb, prq_drc, prq_drd, prq_dre, prq_dla, prq_dlb, prq_dlc, prq_dld, prq_dle) VALUES ('100074', '2024/01/15', 1, '10:20', '10:50', '毛先を歯頸部に当て、小刻みに動かすよう指導した。', '次回、歯周精密検査を行う予定。', '1111', '1111', '1110', '1110', '1100', '1100', '1000', NULL, '0001', '0001', '0011', '0011', '0111', '0111', '1111', NULL, '1110', '1110', '1100', '1100', '1000', '1000', '0000', NULL, '0001', '0011', '0111', '0111', '1111', '1111', '1111', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO m_selection_imp VALUES ('100074', '2024/01/15', 1, 1, '歯ブラシ（ふつう）');
+INSERT INTO m_selection_imp VALUES ('100074', '2024/01/15', 1, 2, 'デンタルフロス');
+INSERT INTO m_kh_record VALUES ('100074', 4, 3, 5, '800', 1, 0, '2024/02/13', 'N0aaaaaaaaaaaaaa00aaaaaaaaaaaaaa0', NULL, '1111111000000', '1111111000000', '1111111000000', '1111111000000', '', '1', '2024/02/13-14:32:10', '2', '0001', '2024/02/13-14:41:09', '2', '0001');
+INSERT INTO m_actual_instruction (personal_id, entry, entry_no, inst_start_time, inst_end_time, inst_point, communicate_point, prq_ur1, prq_ur2, prq_ur3, prq_ur4, prq_ur5, prq_ur6, prq_ur7, prq_ur8, prq_ul1, prq_ul2, prq_ul3, prq_ul4, prq_ul5, prq_ul6, prq_ul7, prq_ul8, prq_dr1, prq_dr2, prq_dr3, prq_dr4, prq_dr5, prq_dr6, prq_dr7, prq_dr8, prq_dl1, prq_dl2, prq_dl3, prq_dl4, prq_dl5, prq_dl6, prq_dl7, prq_dl8, prq_ura, prq_urb, prq_urc, prq_urd, prq_ure, prq_ula, prq_ulb, prq_ulc, prq_uld, prq_ule, prq_dra, prq_drb, prq_drc, prq_drd, prq_dre, prq_dla, prq_dlb, prq_dlc, prq_dld, prq_dle) VALUES ('100074', '2024/02/13', 1, '14:00', '14:30', '入力誤り', NULL, '1110', '1110', '1100', '1100', '1000', '0000', '0000', NULL, '0001', '0001', '0011', '0111', '0111', '1111', '1110', NULL, '1100', '1100', '1000', '1000', '0000', '0000', '0001', NULL, '0011', '0011', '0111', '0111', '1110', '1110', '1100', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO m_selection_imp VALUES ('100074', '2024/02/13', 1, 1, '歯ブラシ（ふつう）');
+INSERT INTO m_kh_record VALUES ('100074', 5, 4, 6, '800', 2, 0, '2024/02/13', 'N0aaaaaaaaaaaaaa00aaaaaaaaaaaaaa0', NULL, '1111111000000', '1111111000000', '1111111000000', '1111111000000', '', NULL, '2024/02/13-14:40:55', '2', '0001', NULL, NULL, NULL);
+INSERT INTO m_actual_instruction (personal_id, entry, entry_no, inst_start_time, inst_end_time, inst_point, communicate_point, prq_ur1, prq_ur2, prq_ur3, prq_ur4, prq_ur5, prq_ur6, prq_ur7, prq_ur8, prq_ul1, prq_ul2, prq_ul3, prq_ul4, prq_ul5, prq_ul6, prq_ul7, prq_ul8, prq_dr1, prq_dr2, prq_dr3, prq_dr4, prq_dr5, prq_dr6, prq_dr7, prq_dr8, prq_dl1, prq_dl2, prq_dl3, prq_dl4, prq_dl5, prq_dl6, prq_dl7, prq_dl8, prq_ura, prq_urb, prq_urc, prq_urd, prq_ure, prq_ula, prq_ulb, prq_ulc, prq_uld, prq_ule, prq_dra, prq_drb, prq_drc, prq_drd, prq_dre, prq_dla, prq_dlb, prq_dlc, prq_dld, prq_dle) VALUES ('100074', '2024/02/13', 2, '14:00', '14:30', '/{B歯間部/}の磨き残しについて説明し、フロスの使い方を実習した。', '/{C1/}フロスを毎晩使う。', '1110', '1110', '1100', '1100', '1000', '0000', '0000', NULL, '0001', '0001', '0011', '0111', '0111', '1111', '1110', NULL, '1100', '1100', '1000', '1000', '0000', '0000', '0001', NULL, '0011', '0011', '0111', '0111', '1110', '1110', '1100', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO m_selection_imp VALUES ('100074', '2024/02/13', 2, 1, '歯ブラシ（ふつう）');
+INSERT INTO m_selection_imp VALUES ('100074', '2024/02/13', 2, 2, 'デンタルフロス');
+INSERT INTO m_kh_record VALUES ('100074', 6, 5, 7, '250', 1, 0, '2024/03/12', 'N0aaaaaaaaaaaaaa00aaaaaaaaaaaaaa0', '全顎', '1111111000000', '1111111000000', '1111111000000', '1111111000000', '', NULL, '2024/03/12-09:48:31', '2', '0002', NULL, NULL, NULL);
+INSERT INTO m_kr_cir_inspection VALUES ('100074', '2024/03/12', 1, '2', 1, 1, 1, '');
+INSERT INTO m_kr_plaque (personal_id, entry, entry_no, prq_ur1, prq_ur2, prq_ur3, prq_ur4, prq_ur5, prq_ur6, prq_ur7, prq_ur8, prq_ul1, prq_ul2, prq_ul3, prq_ul4, prq_ul5, prq_ul6, prq_ul7, prq_ul8, prq_dr1, prq_dr2, prq_dr3, prq_dr4, prq_dr5, prq_dr6, prq_dr7, prq_dr8, prq_dl1, prq_dl2, prq_dl3, prq_dl4, prq_dl5, prq_dl6, prq_dl7, prq_dl8, prq_ura, prq_urb, prq_urc, prq_urd, prq_ure, prq_ula, prq_ulb, prq_ulc, prq_uld, prq_ule, prq_dra, prq_drb, prq_drc, prq_drd, prq_dre, prq_dla, prq_dlb, prq_dlc, prq_dld, prq_dle) VALUES ('100074', '2024/03/12', 1, '1100', '1000', '1000', '0000', '0000', '0000', '0000', NULL, '0001', '0011', '0011', '0111', '0110', '1110', '1100', NULL, '1000', '1000', '0000', '0000', '0000', '0001', '0001', NULL, '0011', '0111', '0110', '1110', '1100', '1100', '1000', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO m_kr_miller (personal_id, entry, entry_no, mil_ur1, mil_ur2, mil_ur3, mil_ur4, mil_ur5, mil_ur6, mil_ur7, mil_ur8, mil_ul1, mil_ul2, mil_ul3, mil_ul4, mil_ul5, mil_ul6, mil_ul7, mil_ul8, mil_dr1, mil_dr2, mil_dr3, mil_dr4, mil_dr5, mil_dr6, mil_dr7, mil_dr8, mil_dl1, mil_dl2, mil_dl3, mil_dl4, mil_dl5, mil_dl6, mil_dl7, mil_dl8, mil_ura, mil_urb, mil_urc, mil_urd, mil_ure, mil_ula, mil_ulb, mil_ulc, mil_uld, mil_ule, mil_dra, mil_drb, mil_drc, mil_drd, mil_dre, mil_dla, mil_dlb, mil_dlc, mil_dld, mil_dle) VALUES ('100074', '2024/03/12', 1, '0', '0', '0', '0', '0', '0', '0', NULL, '0', '0', '0', '0', '0', '0', '1', NULL, '0', '0', '0', '0', '0', '0', '0', NULL, '0', '0', '0', '0', '0', '0', '0', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO m_kr_pocket (personal_id, entry, entry_no, poc_ur1, poc_ur2, poc_ur3, poc_ur4, poc_ur5, poc_ur6, poc_ur7, poc_ur8, poc_ul1, poc_ul2, poc_ul3, poc_ul4, poc_ul5, poc_ul6, poc_ul7, poc_ul8, poc_dr1, poc_dr2, poc_dr3, poc_dr4, poc_dr5, poc_dr6, poc_dr7, poc_dr8, poc_dl1, poc_dl2, poc_dl3, poc_dl4, poc_dl5, poc_dl6, poc_dl7, poc_dl8, poc_ura, poc_urb, poc_urc, poc_urd, poc_ure, poc_ula, poc_ulb, poc_ulc, poc_uld, poc_ule, poc_dra, poc_drb, poc_drc, poc_drd, poc_dre, poc_dla, poc_dlb, poc_dlc, poc_dld, poc_dle) VALUES ('100074', '2024/03/12', 1, '0  20  30  20  30  20  3', '0  20  40  20  40  20  4', '0  31  20  31  20  31  2', '0  40  30  40  30  40  3', '0  20  40  20  40  20  4', '0  30  20  30  20  30  2', '0  40  20  40  20  40  2', NULL, '0  30  40  30  40  30  4', '0  40  20  40  20  40  2', '0  20  30  20  30  20  3', '0  20  40  20  40  20  4', '0  31  20  31  20  31  2', '0  40  30  40  30  40  3', '0  20  40  20  40  20  4', NULL, '0  40  20  40  20  40  2', '1  20  31  20  31  20  3', '0  30  40  30  40  30  4', '0  40  20  40  20  40  2', '0  20  30  20  30  20  3', '0  20  40  20  40  20  4', '0  31  20  31  20  31  2', NULL, '0  20  40  20  40  20  4', '0  30  20  30  20  30  2', '0  40  20  40  20  40  2', '1  20  31  20  31  20  3', '0  30  40  30  40  30  4', '0  40  20  40  20  40  2', '0  20  30  20  30  20  3', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO m_kh_record VALUES ('100074', 7, 6, 8, '800', 1, 0, '2024/03/12', 'N0aaaaaaaaaaaaaa00aaaaaaaaaaaaaa0', NULL, '1111111000000', '1111111000000', '1111111000000', '1111111000000', '', NULL, '2024/03/12-10:24:18', '2', '0002', NULL, NULL, NULL);
+INSERT INTO m_actual_instruction (personal_id, entry, entry_no, inst_start_time, inst_end_time, inst_point, communicate_point, prq_ur1, prq_ur2, prq_ur3, prq_ur4, prq_ur5, prq_ur6, prq_ur7, prq_ur8, prq_ul1, prq_ul2, prq_ul3, prq_ul4, prq_ul5, prq_ul6, prq_ul7, prq_ul8, prq_dr1, prq_dr2, prq_dr3, prq_dr4, prq_dr5, prq_dr6, prq_dr7, prq_dr8, prq_dl1, prq_dl2, prq_dl3, prq_dl4, prq_dl5, prq_dl6, prq_dl7, prq_dl8, prq_ura, prq_urb, prq_urc, prq_urd, prq_ure, prq_ula, prq_ulb, prq_ulc, prq_uld, prq_ule, prq_dra, prq_drb, prq_drc, prq_drd, prq_dre, prq_dla, prq_dlb, prq_dlc, prq_dld, prq_dle) VALUES ('100074', '2024/03/12', 1, '09:50', '10:20', '歯間ブラシのサイズを確認し、挿入方向を指導した。', '歯間部の出血は清掃を続けると改善することを説明した。', '1100', '1000', '1000', '0000', '0000', '0000', '0000', NULL, '0001', '0011', '0011', '0111', '0110', '1110', '1100', NULL, '1000', '1000', '0000', '0000', '0000', '0001', '0001', NULL, '0011', '0111', '0110', '1110', '1100', '1100', '1000', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO m_selection_imp VALUES ('100074', '2024/03/12', 1, 1, '歯ブラシ（ふつう）');
+INSERT INTO m_selection_imp VALUES ('100074', '2024/03/12', 1, 2, '歯間ブラシ（S）');
+INSERT INTO m_selection_imp VALUES ('100074', '2024/03/12', 1, 3, 'デンタルフロス');
+INSERT INTO m_kh_record VALUES ('100074', 8, 7, 9, '100', 1, 0, '2024/04/16', NULL, NULL, NULL, NULL, NULL, NULL, '', '1', '2024/04/16-11:02:44', '2', '0001', '2024/04/16-11:05:00', '2', '0001');
+INSERT INTO m_kr_appeals VALUES ('100074', '2024/04/16', 1, '冷たい物がしみる', NULL);
+INSERT INTO m_kh_record VALUES ('100074', 9, 8, 10, '800', 1, 0, '2024/04/16', 'N0aaaaaaaaaaaaaa00aaaaaaaaaaaaaa0', NULL, '1111111000000', '1111111000000', '1111111000000', '1111111000000', '', NULL, '2024/04/16-11:33:27', '2', '0001', NULL, NULL, NULL);
+INSERT INTO m_actual_instruction (personal_id, entry, entry_no, inst_start_time, inst_end_time, inst_point, communicate_point, prq_ur1, prq_ur2, prq_ur3, prq_ur4, prq_ur5, prq_ur6, prq_ur7, prq_ur8, prq_ul1, prq_ul2, prq_ul3, prq_ul4, prq_ul5, prq_ul6, prq_ul7, prq_ul8, prq_dr1, prq_dr2, prq_dr3, prq_dr4, prq_dr5, prq_dr6, prq_dr7, prq_dr8, prq_dl1, prq_dl2, prq_dl3, prq_dl4, prq_dl5, prq_dl6, prq_dl7, prq_dl8, prq_ura, prq_urb, prq_urc, prq_urd, prq_ure, prq_ula, prq_ulb, prq_ulc, prq_uld, prq_ule, prq_dra, prq_drb, prq_drc, prq_drd, prq_dre, prq_dla, prq_dlb, prq_dlc, prq_dld, prq_dle) VALUES ('100074', '2024/04/16', 1, '11:00', '11:30', '知覚過敏について説明し、フッ化物配合歯磨剤を勧めた。', '１か月後にプラークの付着状況を再確認する。', '1000', '0000', '0000', '0000', '0000', '0000', '0001', NULL, '0011', '0011', '0110', '0110', '1100', '1100', '1000', NULL, '0000', '0000', '0000', '0000', '0000', '0001', '0011', NULL, '0110', '0110', '1100', '1100', '1000', '1000', '0000', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO m_selection_imp VALUES ('100074', '2024/04/16', 1, 1, '歯ブラシ（やわらかめ）');
+INSERT INTO m_selection_imp VALUES ('100074', '2024/04/16', 1, 2, '歯間ブラシ（S）');
+INSERT INTO m_selection_imp VALUES ('100074', '2024/04/16', 1, 3, 'フッ化物配合歯磨剤');
+INSERT INTO m_kh_record VALUES ('100074', 10, 9, 11, '250', 1, 0, '2024/05/14', 'N0aaaaaaaaaaaaaa00aaaaaaaaaaaaaa0', '全顎', '1111111000000', '1111111000000', '1111111000000', '1111111000000', '', NULL, '2024/05/14-15:05:02', '2', '0001', NULL, NULL, NULL);
+INSERT INTO m_kr_cir_inspection VALUES ('100074', '2024/05/14', 1, '1', NULL, 1, 1, '');
+INSERT INTO m_kr_miller (personal_id, entry, entry_no, mil_ur1, mil_ur2, mil_ur3, mil_ur4, mil_ur5, mil_ur6, mil_ur7, mil_ur8, mil_ul1, mil_ul2, mil_ul3, mil_ul4, mil_ul5, mil_ul6, mil_ul7, mil_ul8, mil_dr1, mil_dr2, mil_dr3, mil_dr4, mil_dr5, mil_dr6, mil_dr7, mil_dr8, mil_dl1, mil_dl2, mil_dl3, mil_dl4, mil_dl5, mil_dl6, mil_dl7, mil_dl8, mil_ura, mil_urb, mil_urc, mil_urd, mil_ure, mil_ula, mil_ulb, mil_ulc, mil_uld, mil_ule, mil_dra, mil_drb, mil_drc, mil_drd, mil_dre, mil_dla, mil_dlb, mil_dlc, mil_dld, mil_dle) VALUES ('100074', '2024/05/14', 1, '0', '0', '0', '0', '0', '0', '0', NULL, '0', '0', '0', '0', '1', '0', '0', NULL, '0', '0', '0', '0', '0', '0', '0', NULL, '0', '0', '0', '0', '0', '1', '0', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO m_kr_pocket (personal_id, entry, entry_no, poc_ur1, poc_ur2, poc_ur3, poc_ur4, poc_ur5, poc_ur6, poc_ur7, poc_ur8, poc_ul1, poc_ul2, poc_ul3, poc_ul4, poc_ul5, poc_ul6, poc_ul7, poc_ul8, poc_dr1, poc_dr2, poc_dr3, poc_dr4, poc_dr5, poc_dr6, poc_dr7, poc_dr8, poc_dl1, poc_dl2, poc_dl3, poc_dl4, poc_dl5, poc_dl6, poc_dl7, poc_dl8, poc_ura, poc_urb, poc_urc, poc_urd, poc_ure, poc_ula, poc_ulb, poc_ulc, poc_uld, poc_ule, poc_dra, poc_drb, poc_drc, poc_drd, poc_dre, poc_dla, poc_dlb, poc_dlc, poc_dld, poc_dle) VALUES ('100074', '2024/05/14', 1, '0  40  20  40  20  40  2', '0  20  30  20  30  20  3', '0  30  40  30  40  30  4', '0  40  20  40  20  40  2', '0  21  30  21  30  21  3', '0  20  40  20  40  20  4', '0  30  20  30  20  30  2', NULL, '0  20  40  20  40  20  4', '1  30  21  30  21  30  2', '0  40  20  40  20  40  2', '0  20  30  20  30  20  3', '0  30  40  30  40  30  4', '0  40  20  40  20  40  2', '0  21  30  21  30  21  3', NULL, '0  30  20  30  20  30  2', '0  40  30  40  30  40  3', '0  20  40  20  40  20  4', '1  30  21  30  21  30  2', '0  40  20  40  20  40  2', '0  20  30  20  30  20  3', '0  30  40  30  40  30  4', NULL, '0  21  30  21  30  21  3', '0  20  40  20  40  20  4', '0  30  20  30  20  30  2', '0  40  30  40  30  40  3', '0  20  40  20  40  20  4', '1  30  21  30  21  30  2', '0  40  20  40  20  40  2', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO m_kh_record VALUES ('100074', 11, 10, 12, '800', 1, 0, '2024/05/14', 'N0aaaaaaaaaaaaaa00aaaaaaaaaaaaaa0', NULL, '1111111000000', '1111111000000', '1111111000000', '1111111000000', '', NULL, '2024/05/14-15:34:50', '2', '0001', NULL, NULL, NULL);
+INSERT INTO m_actual_instruction (personal_id, entry, entry_no, inst_start_time, inst_end_time, inst_point, communicate_point, prq_ur1, prq_ur2, prq_ur3, prq_ur4, prq_ur5, prq_ur6, prq_ur7, prq_ur8, prq_ul1, prq_ul2, prq_ul3, prq_ul4, prq_ul5, prq_ul6, prq_ul7, prq_ul8, prq_dr1, prq_dr2, prq_dr3, prq_dr4, prq_dr5, prq_dr6, prq_dr7, prq_dr8, prq_dl1, prq_dl2, prq_dl3, prq_dl4, prq_dl5, prq_dl6, prq_dl7, prq_dl8, prq_ura, prq_urb, prq_urc, prq_urd, prq_ure, prq_ula, prq_ulb, prq_ulc, prq_uld, prq_ule, prq_dra, prq_drb, prq_drc, prq_drd, prq_dre, prq_dla, prq_dlb, prq_dlc, prq_dld, prq_dle) VALUES ('100074', '2024/05/14', 1, '15:10', '15:30', '就寝前のブラッシングを丁寧に行うよう指導した。', NULL, '0000', '0000', '0000', '0000', '0000', '0000', '0001', NULL, '0010', '0110', '0100', '1100', '1000', '1000', '0000', NULL, '0000', '0000', '0000', '0000', '0001', '0001', '0011', NULL, '0110', '1100', '1000', '1000', '0000', '0000', '0000', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO m_selection_imp VALUES ('100074', '2024/05/14', 1, 1, '歯ブラシ（やわらかめ）');
+INSERT INTO m_selection_imp VALUES ('100074', '2024/05/14', 1, 2, '歯間ブラシ（S）');
+INSERT INTO m_kh_record VALUES ('100074', 12, 11, NULL, '800', 1, 0, '2024/06/18', 'N0aaaaaaaaaaaaaa00aaaaaaaaaaaaaa0', NULL, '1111111000000', '1111111000000', '1111111000000', '1111111000000', '', NULL, '2024/06/18-10:25:41', '2', '0003', NULL, NULL, NULL);
+INSERT INTO m_actual_instruction (personal_id, entry, entry_no, inst_start_time, inst_end_time, inst_point, communicate_point, prq_ur1, prq_ur2, prq_ur3, prq_ur4, prq_ur5, prq_ur6, prq_ur7, prq_ur8, prq_ul1, prq_ul2, prq_ul3, prq_ul4, prq_ul5, prq_ul6, prq_ul7, prq_ul8, prq_dr1, prq_dr2, prq_dr3, prq_dr4, prq_dr5, prq_dr6, prq_dr7, prq_dr8, prq_dl1, prq_dl2, prq_dl3, prq_dl4, prq_dl5, prq_dl6, prq_dl7, prq_dl8, prq_ura, prq_urb, prq_urc, prq_urd, prq_ure, prq_ula, prq_ulb, prq_ulc, prq_uld, prq_ule, prq_dra, prq_drb, prq_drc, prq_drd, prq_dre, prq_dla, prq_dlb, prq_dlc, prq_dld, prq_dle) VALUES ('100074', '2024/06/18', 1, '10:00', '10:20', 'プラークの付着が減っている。現在の清掃方法を続けるよう伝えた。', '次回、スケーリングを行う予定。', '0000', '0000', '0000', '0000', '0000', '0001', '0001', NULL, '0000', '0100', '1000', '1000', '0000', '0000', '0000', NULL, '0000', '0000', '0000', '0001', '0001', '0010', '0010', NULL, '0100', '1000', '0000', '0000', '0000', '0000', '0000', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO m_selection_imp VALUES ('100074', '2024/06/18', 1, 1, '歯ブラシ（やわらかめ）');
+INSERT INTO m_selection_imp VALUES ('100074', '2024/06/18', 1, 2, '歯間ブラシ（S）');
+INSERT INTO m_selection_imp VALUES ('100074', '2024/06/18', 1, 3, 'デンタルフロス');
+INSERT INTO m_karte VALUES ('100111', 1, NULL, '2023/11/07-16:10:20', '2', '0001', '2023/12/05-16:33:30', '2', '0002');
+INSERT INTO m_kh_record VALUES ('100111', 1, NULL, 2, '100', 1, 0, '2023/11/07', NULL, NULL, NULL, NULL, NULL, NULL, '', NULL, '2023/11/07-16:10:00', '2', '0001', NULL, NULL, NULL);
+INSERT INTO m_kr_appeals VALUES ('100111', '2023/11/07', 1, '右上の歯ぐきが腫れている', '痛みはない');
+INSERT INTO m_kh_record VALUES ('100111', 2, 1, 4, '800', 1, 0, '2023/11/07', 'N0aaaaaaaaaaaaaa00aaaaaaaaaaaaaa0', NULL, '1111111000000', '1111111000000', '1111111000000', '1111111000000', '', NULL, '2023/11/07-16:47:12', '2', '0001', NULL, NULL, NULL);
+INSERT INTO m_actual_instruction (personal_id, entry, entry_no, inst_start_time, inst_end_time, inst_point, communicate_point, prq_ur1, prq_ur2, prq_ur3, prq_ur4, prq_ur5, prq_ur6, prq_ur7, prq_ur8, prq_ul1, prq_ul2, prq_ul3, prq_ul4, prq_ul5, prq_ul6, prq_ul7, prq_ul8, prq_dr1, prq_dr2, prq_dr3, prq_dr4, prq_dr5, prq_dr6, prq_dr7, prq_dr8, prq_dl1, prq_dl2, prq_dl3, prq_dl4, prq_dl5, prq_dl6, prq_dl7, prq_dl8, prq_ura, prq_urb, prq_urc, prq_urd, prq_ure, prq_ula, prq_ulb, prq_ulc, prq_uld, prq_ule, prq_dra, prq_drb, prq_drc, prq_drd, prq_dre, prq_dla, prq_dlb, prq_dlc, prq_dld, prq_dle) VALUES ('100111', '2023/11/07', 1, '16:15', '16:45', '/{DN0aaaaaaaaaaaaaa00aaaaaaaaaaaaaa0上顎/}の歯頸部にプラークが多い。', '喫煙と歯周病の関係について説明した。', '1100', '1100', '1000', '1000', '0001', '0001', '0011', NULL, '0111', '0111', '1111', '1111', '1111', '1110', '1110', NULL, '1000', '1000', '0001', '0001', '0011', '0011', '0111', NULL, '1111', '1111', '1111', '1110', '1110', '1100', '1100', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO m_selection_imp VALUES ('100111', '2023/11/07', 1, 1, '歯ブラシ（ふつう）');
+INSERT INTO m_selection_imp VALUES ('100111', '2023/11/07', 1, 2, 'タフトブラシ');
+INSERT INTO m_kh_record VALUES ('100111', 4, 2, NULL, '800', 1, 0, '2023/12/05', 'N0aaaaaaaaaaaaaa00aaaaaaaaaaaaaa0', NULL, '1111111000000', '1111111000000', '1111111000000', '1111111000000', '', NULL, '2023/12/05-16:33:05', '2', '0001', NULL, NULL, NULL);
+INSERT INTO m_actual_instruction (personal_id, entry, entry_no, inst_start_time, inst_end_time, inst_point, communicate_point, prq_ur1, prq_ur2, prq_ur3, prq_ur4, prq_ur5, prq_ur6, prq_ur7, prq_ur8, prq_ul1, prq_ul2, prq_ul3, prq_ul4, prq_ul5, prq_ul6, prq_ul7, prq_ul8, prq_dr1, prq_dr2, prq_dr3, prq_dr4, prq_dr5, prq_dr6, prq_dr7, prq_dr8, prq_dl1, prq_dl2, prq_dl3, prq_dl4, prq_dl5, prq_dl6, prq_dl7, prq_dl8, prq_ura, prq_urb, prq_urc, prq_urd, prq_ure, prq_ula, prq_ulb, prq_ulc, prq_uld, prq_ule, prq_dra, prq_drb, prq_drc, prq_drd, prq_dre, prq_dla, prq_dlb, prq_dlc, prq_dld, prq_dle) VALUES ('100111', '2023/12/05', 1, '16:00', '16:30', 'タフトブラシの使い方を実習した。', NULL, '0000', '0000', '0000', '0001', '0001', '0011', '0011', NULL, '0111', '1110', '1110', '1100', '1100', '1000', '1000', NULL, '0000', '0000', '0001', '0001', '0011', '0111', '0111', NULL, '1110', '1100', '1100', '1000', '1000', '0000', '0000', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO m_selection_imp VALUES ('100111', '2023/12/05', 1, 1, 'タフトブラシ');
+
+-- A book of nine years and a half for patient 100148: a visit a month, a precise inspection every
+-- sixth visit, a chief complaint every twelfth, and a few instructions deleted.
+INSERT INTO m_karte VALUES ('100148', 1, NULL, '2015/04/07-09:40:00', '2', '0003', '2024/09/08-10:02:11', '2', '0001');
+WITH RECURSIVE v(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM v WHERE k < 114)
+INSERT INTO m_kh_record
+SELECT '100148', k, NULLIF(k - 1, 0), NULLIF((k + 1) % 115, 0), CASE WHEN k % 6 = 0 THEN '250' WHEN k % 12 = 1 THEN '100' ELSE '800' END, 1, 0, strftime('%Y/%m/%d', date('2015-04-06', '+' || (k - 1) || ' months', '+' || (k % 3) || ' days')),
+       CASE WHEN k % 12 = 1 THEN NULL ELSE 'N0aaaaaaaaaaaaaa00aaaaaaaaaaaaaa0' END, NULL,
+       CASE WHEN k % 12 = 1 THEN NULL ELSE '1111111000000' END, CASE WHEN k % 12 = 1 THEN NULL ELSE '1111111000000' END,
+       CASE WHEN k % 12 = 1 THEN NULL ELSE '1111111000000' END, CASE WHEN k % 12 = 1 THEN NULL ELSE '1111111000000' END, '',
+       CASE WHEN k % 17 = 5 AND k % 6 <> 0 AND k % 12 <> 1 THEN '1' END, strftime('%Y/%m/%d', date('2015-04-06', '+' || (k - 1) || ' months', '+' || (k % 3) || ' days')) || '-09:40:00', '2',
+       CASE k % 3 WHEN 0 THEN '0001' WHEN 1 THEN '0003' ELSE '0004' END,
+       CASE WHEN k % 17 = 5 AND k % 6 <> 0 AND k % 12 <> 1 THEN strftime('%Y/%m/%d', date('2015-04-06', '+' || (k - 1) || ' months', '+' || (k % 3) || ' days')) || '-10:05:00' END,
+       CASE WHEN k % 17 = 5 AND k % 6 <> 0 AND k % 12 <> 1 THEN '2' END,
+       CASE WHEN k % 17 = 5 AND k % 6 <> 0 AND k % 12 <> 1 THEN '0001' END
+FROM v;
+WITH RECURSIVE v(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM v WHERE k < 114)
+INSERT INTO m_kr_appeals SELECT '100148', strftime('%Y/%m/%d', date('2015-04-06', '+' || (k - 1) || ' months', '+' || (k % 3) || ' days')), 1,
+       CASE k % 5 WHEN 0 THEN '歯石が気になる' WHEN 1 THEN '歯ぐきから血が出る' WHEN 2 THEN '口臭が気になる'
+                  WHEN 3 THEN '冷たい物がしみる' ELSE '定期検診' END, NULL
+FROM v WHERE k % 12 = 1 AND k % 6 <> 0;
+WITH RECURSIVE v(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM v WHERE k < 114)
+INSERT INTO m_kr_cir_inspection SELECT '100148', strftime('%Y/%m/%d', date('2015-04-06', '+' || (k - 1) || ' months', '+' || (k % 3) || ' days')), 1, '2', 1, 1, 1, '' FROM v WHERE k % 6 = 0;
+WITH RECURSIVE v(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM v WHERE k < 114)
+INSERT INTO m_kr_plaque (personal_id, entry, entry_no, prq_ur1, prq_ur2, prq_ur3, prq_ur4, prq_ur5, prq_ur6, prq_ur7, prq_ur8, prq_ul1, prq_ul2, prq_ul3, prq_ul4, prq_ul5, prq_ul6, prq_ul7, prq_ul8, prq_dr1, prq_dr2, prq_dr3, prq_dr4, prq_dr5, prq_dr6, prq_dr7, prq_dr8, prq_dl1, prq_dl2, prq_dl3, prq_dl4, prq_dl5, prq_dl6, prq_dl7, prq_dl8, prq_ura, prq_urb, prq_urc, prq_urd, prq_ure, prq_ula, prq_ulb, prq_ulc, prq_uld, prq_ule, prq_dra, prq_drb, prq_drc, prq_drd, prq_dre, prq_dla, prq_dlb, prq_dlc, prq_dld, prq_dle)
+SELECT '100148', strftime('%Y/%m/%d', date('2015-04-06', '+' || (k - 1) || ' months', '+' || (k % 3) || ' days')), 1,
+       CASE WHEN (k + 0) % 5 < 2 THEN '1000' ELSE '0000' END,
+       CASE WHEN (k + 1) % 5 < 2 THEN '1100' ELSE '0000' END,
+       CASE WHEN (k + 2) % 5 < 2 THEN '1001' ELSE '0000' END,
+       CASE WHEN (k + 3) % 5 < 2 THEN '1101' ELSE '0000' END,
+       CASE WHEN (k + 4) % 5 < 2 THEN '1000' ELSE '0000' END,
+       CASE WHEN (k + 5) % 5 < 2 THEN '1100' ELSE '0000' END,
+       CASE WHEN (k + 6) % 5 < 2 THEN '1001' ELSE '0000' END,
+       NULL,
+       CASE WHEN (k + 8) % 5 < 2 THEN '1000' ELSE '0000' END,
+       CASE WHEN (k + 9) % 5 < 2 THEN '1100' ELSE '0000' END,
+       CASE WHEN (k + 10) % 5 < 2 THEN '1001' ELSE '0000' END,
+       CASE WHEN (k + 11) % 5 < 2 THEN '1101' ELSE '0000' END,
+       CASE WHEN (k + 12) % 5 < 2 THEN '1000' ELSE '0000' END,
+       CASE WHEN (k + 13) % 5 < 2 THEN '1100' ELSE '0000' END,
+       CASE WHEN (k + 14) % 5 < 2 THEN '1001' ELSE '0000' END,
+       NULL,
+       CASE WHEN (k + 16) % 5 < 2 THEN '1000' ELSE '0000' END,
+       CASE WHEN (k + 17) % 5 < 2 THEN '1100' ELSE '0000' END,
+       CASE WHEN (k + 18) % 5 < 2 THEN '1001' ELSE '0000' END,
+       CASE WHEN (k + 19) % 5 < 2 THEN '1101' ELSE '0000' END,
+       CASE WHEN (k + 20) % 5 < 2 THEN '1000' ELSE '0000' END,
+       CASE WHEN (k + 21) % 5 < 2 THEN '1100' ELSE '0000' END,
+       CASE WHEN (k + 22) % 5 < 2 THEN '1001' ELSE '0000' END,
+       NULL,
+       CASE WHEN (k + 24) % 5 < 2 THEN '1000' ELSE '0000' END,
+       CASE WHEN (k + 25) % 5 < 2 THEN '1100' ELSE '0000' END,
+       CASE WHEN (k + 26) % 5 < 2 THEN '1001' ELSE '0000' END,
+       CASE WHEN (k + 27) % 5 < 2 THEN '1101' ELSE '0000' END,
+       CASE WHEN (k + 28) % 5 < 2 THEN '1000' ELSE '0000' END,
+       CASE WHEN (k + 29) % 5 < 2 THEN '1100' ELSE '0000' END,
+       CASE WHEN (k + 30) % 5 < 2 THEN '1001' ELSE '0000' END,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL
+FROM v WHERE k % 6 = 0;
+WITH RECURSIVE v(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM v WHERE k < 114)
+INSERT INTO m_kr_miller (personal_id, entry, entry_no, mil_ur1, mil_ur2, mil_ur3, mil_ur4, mil_ur5, mil_ur6, mil_ur7, mil_ur8, mil_ul1, mil_ul2, mil_ul3, mil_ul4, mil_ul5, mil_ul6, mil_ul7, mil_ul8, mil_dr1, mil_dr2, mil_dr3, mil_dr4, mil_dr5, mil_dr6, mil_dr7, mil_dr8, mil_dl1, mil_dl2, mil_dl3, mil_dl4, mil_dl5, mil_dl6, mil_dl7, mil_dl8, mil_ura, mil_urb, mil_urc, mil_urd, mil_ure, mil_ula, mil_ulb, mil_ulc, mil_uld, mil_ule, mil_dra, mil_drb, mil_drc, mil_drd, mil_dre, mil_dla, mil_dlb, mil_dlc, mil_dld, mil_dle)
+SELECT '100148', strftime('%Y/%m/%d', date('2015-04-06', '+' || (k - 1) || ' months', '+' || (k % 3) || ' days')), 1,
+       CASE WHEN (k + 0) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 1) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 2) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 3) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 4) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 5) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 6) % 23 = 0 THEN '1' ELSE '0' END,
+       NULL,
+       CASE WHEN (k + 8) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 9) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 10) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 11) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 12) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 13) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 14) % 23 = 0 THEN '1' ELSE '0' END,
+       NULL,
+       CASE WHEN (k + 16) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 17) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 18) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 19) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 20) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 21) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 22) % 23 = 0 THEN '1' ELSE '0' END,
+       NULL,
+       CASE WHEN (k + 24) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 25) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 26) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 27) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 28) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 29) % 23 = 0 THEN '1' ELSE '0' END,
+       CASE WHEN (k + 30) % 23 = 0 THEN '1' ELSE '0' END,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL
+FROM v WHERE k % 6 = 0;
+WITH RECURSIVE v(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM v WHERE k < 114)
+INSERT INTO m_kr_pocket (personal_id, entry, entry_no, poc_ur1, poc_ur2, poc_ur3, poc_ur4, poc_ur5, poc_ur6, poc_ur7, poc_ur8, poc_ul1, poc_ul2, poc_ul3, poc_ul4, poc_ul5, poc_ul6, poc_ul7, poc_ul8, poc_dr1, poc_dr2, poc_dr3, poc_dr4, poc_dr5, poc_dr6, poc_dr7, poc_dr8, poc_dl1, poc_dl2, poc_dl3, poc_dl4, poc_dl5, poc_dl6, poc_dl7, poc_dl8, poc_ura, poc_urb, poc_urc, poc_urd, poc_ure, poc_ula, poc_ulb, poc_ulc, poc_uld, poc_ule, poc_dra, poc_drb, poc_drc, poc_drd, poc_dre, poc_dla, poc_dlb, poc_dlc, poc_dld, poc_dle)
+SELECT '100148', strftime('%Y/%m/%d', date('2015-04-06', '+' || (k - 1) || ' months', '+' || (k % 3) || ' days')), 1,
+       CASE WHEN (k + 0) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 1) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 2) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 3) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 4) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 5) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 6) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       NULL,
+       CASE WHEN (k + 8) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 9) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 10) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 11) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 12) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 13) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 14) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       NULL,
+       CASE WHEN (k + 16) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 17) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 18) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 19) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 20) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 21) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 22) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       NULL,
+       CASE WHEN (k + 24) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 25) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 26) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 27) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 28) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 29) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       CASE WHEN (k + 30) % 7 = 0 THEN '1  40  30  31  50  30  3' ELSE '0  20  30  20  20  30  2' END,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL
+FROM v WHERE k % 6 = 0;
+WITH RECURSIVE v(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM v WHERE k < 114)
+INSERT INTO m_actual_instruction (personal_id, entry, entry_no, inst_start_time, inst_end_time, inst_point,
+                                  communicate_point, prq_ur1, prq_ur2, prq_ur3, prq_ur4, prq_ur5, prq_ur6, prq_ur7, prq_ur8, prq_ul1, prq_ul2, prq_ul3, prq_ul4, prq_ul5, prq_ul6, prq_ul7, prq_ul8, prq_dr1, prq_dr2, prq_dr3, prq_dr4, prq_dr5, prq_dr6, prq_dr7, prq_dr8, prq_dl1, prq_dl2, prq_dl3, prq_dl4, prq_dl5, prq_dl6, prq_dl7, prq_dl8, prq_ura, prq_urb, prq_urc, prq_urd, prq_ure, prq_ula, prq_ulb, prq_ulc, prq_uld, prq_ule, prq_dra, prq_drb, prq_drc, prq_drd, prq_dre, prq_dla, prq_dlb, prq_dlc, prq_dld, prq_dle)
+SELECT '100148', strftime('%Y/%m/%d', date('2015-04-06', '+' || (k - 1) || ' months', '+' || (k % 3) || ' days')), 1, '09:40', '10:00',
+       CASE k % 4 WHEN 0 THEN '毛先を歯頸部に当て、小刻みに動かすよう指導した。' WHEN 1 THEN 'デンタルフロスの使い方を実習した。'
+                  WHEN 2 THEN '/{B歯間部/}の清掃を続けるよう伝えた。' ELSE '最後臼歯の遠心面の磨き残しについて説明した。' END,
+       CASE WHEN k % 3 = 0 THEN '次回、スケーリングを行う予定。' END,
+       CASE WHEN (k * 3 + 0) % 9 < 2 THEN '1000' WHEN (k + 0) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 1) % 9 < 2 THEN '0010' WHEN (k + 1) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 2) % 9 < 2 THEN '1000' WHEN (k + 2) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 3) % 9 < 2 THEN '0010' WHEN (k + 3) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 4) % 9 < 2 THEN '1000' WHEN (k + 4) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 5) % 9 < 2 THEN '0010' WHEN (k + 5) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 6) % 9 < 2 THEN '1000' WHEN (k + 6) % 11 = 0 THEN '0001' ELSE '0000' END,
+       NULL,
+       CASE WHEN (k * 3 + 8) % 9 < 2 THEN '1000' WHEN (k + 8) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 9) % 9 < 2 THEN '0010' WHEN (k + 9) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 10) % 9 < 2 THEN '1000' WHEN (k + 10) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 11) % 9 < 2 THEN '0010' WHEN (k + 11) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 12) % 9 < 2 THEN '1000' WHEN (k + 12) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 13) % 9 < 2 THEN '0010' WHEN (k + 13) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 14) % 9 < 2 THEN '1000' WHEN (k + 14) % 11 = 0 THEN '0001' ELSE '0000' END,
+       NULL,
+       CASE WHEN (k * 3 + 16) % 9 < 2 THEN '1000' WHEN (k + 16) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 17) % 9 < 2 THEN '0010' WHEN (k + 17) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 18) % 9 < 2 THEN '1000' WHEN (k + 18) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 19) % 9 < 2 THEN '0010' WHEN (k + 19) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 20) % 9 < 2 THEN '1000' WHEN (k + 20) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 21) % 9 < 2 THEN '0010' WHEN (k + 21) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 22) % 9 < 2 THEN '1000' WHEN (k + 22) % 11 = 0 THEN '0001' ELSE '0000' END,
+       NULL,
+       CASE WHEN (k * 3 + 24) % 9 < 2 THEN '1000' WHEN (k + 24) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 25) % 9 < 2 THEN '0010' WHEN (k + 25) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 26) % 9 < 2 THEN '1000' WHEN (k + 26) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 27) % 9 < 2 THEN '0010' WHEN (k + 27) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 28) % 9 < 2 THEN '1000' WHEN (k + 28) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 29) % 9 < 2 THEN '0010' WHEN (k + 29) % 11 = 0 THEN '0001' ELSE '0000' END,
+       CASE WHEN (k * 3 + 30) % 9 < 2 THEN '1000' WHEN (k + 30) % 11 = 0 THEN '0001' ELSE '0000' END,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL,
+       NULL
+FROM v WHERE k % 6 <> 0 AND k % 12 <> 1;
+WITH RECURSIVE v(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM v WHERE k < 114)
+INSERT INTO m_selection_imp SELECT '100148', strftime('%Y/%m/%d', date('2015-04-06', '+' || (k - 1) || ' months', '+' || (k % 3) || ' days')), 1, 1, '歯ブラシ（ふつう）' FROM v WHERE k % 6 <> 0 AND k % 12 <> 1;
+WITH RECURSIVE v(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM v WHERE k < 114)
+INSERT INTO m_selection_imp SELECT '100148', strftime('%Y/%m/%d', date('2015-04-06', '+' || (k - 1) || ' months', '+' || (k % 3) || ' days')), 1, 2,
+       CASE k % 3 WHEN 0 THEN 'デンタルフロス' WHEN 1 THEN '歯間ブラシ（M）' ELSE 'タフトブラシ' END
+FROM v WHERE k % 6 <> 0 AND k % 12 <> 1 AND k % 2 = 0;
+
+
 COMMIT;

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -242,6 +243,40 @@ TEST_F(AdoTest, OnlyOneStatementPerText) {
     EXPECT_EQ(con.execute(QStringLiteral("UPDATE m_x SET code = 'q' WHERE id = 1 ; ;\r\n ")), 1);
     // A text with no statement at all is an error.
     errorOf([&] { con.execute(QStringLiteral("  ;  ")); });
+}
+
+TEST_F(AdoTest, RefusedTextsLeaveNoStatementBehindAndTheConnectionClosesWithItsFile) {
+    auto openDescriptors = [] {
+        return QDir(QStringLiteral("/proc/self/fd"))
+            .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+            .size();
+    };
+    struct Refused {
+        const char* sql;
+        bool asCommand; // refused by execute as well as by openRecordset
+    } const refused[] = {
+        {"SELECT id FROM m_x; SELECT 1", true}, // a second statement after a good prepare
+        {"UPDATE m_x SET code = 'q'; DELETE FROM m_x", true},
+        {"SELECT nothing FROM m_none", true}, // the prepare itself fails
+        {"UPDATE m_x SET code = 'q'", false}, // no rows to open a recordset on
+    };
+    const auto before = openDescriptors();
+    for (int round = 0; round < 10; ++round) {
+        Connection con;
+        con.open(dbPath, kKey);
+        for (const Refused& r : refused) {
+            EXPECT_THROW(con.openRecordset(QString::fromUtf8(r.sql)), VbError) << r.sql;
+            if (r.asCommand) {
+                EXPECT_THROW(con.execute(QString::fromUtf8(r.sql)), VbError) << r.sql;
+            }
+        }
+        EXPECT_NO_THROW(con.close());
+    }
+    EXPECT_EQ(openDescriptors(), before);
+    Connection con;
+    con.open(dbPath, kKey);
+    EXPECT_EQ(count(con, QStringLiteral("WHERE code = 'q'")), 0); // nothing of the refused texts ran
+    EXPECT_EQ(count(con), 3);
 }
 
 TEST_F(AdoTest, SyntaxErrorCarriesTheEnginesText) {

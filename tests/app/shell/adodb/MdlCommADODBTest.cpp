@@ -211,6 +211,17 @@ TEST_F(MdlCommADODBTest, TwoStatementsInOneTextFailAndChangeNothing) {
     EXPECT_EQ(rows(*con, QStringLiteral("m_x")), 1);
 }
 
+TEST_F(MdlCommADODBTest, ARefusedTextStillLetsTheConnectionClose) {
+    auto con = connect();
+    long count = 0;
+    std::unique_ptr<ado::Recordset> rs;
+    EXPECT_FALSE(PFuBolExecuteSql(QStringLiteral("SELECT * FROM m_x; SELECT 1"), *con, count, 0, rs));
+    EXPECT_FALSE(PFuBolExecuteSql(QStringLiteral("UPDATE m_x SET a=1; DELETE FROM m_x"), *con, count, 1, rs));
+    msgbox::clearShown();
+    EXPECT_TRUE(PFuDbConClose(*con)); // no 807: nothing was left prepared
+    EXPECT_TRUE(msgbox::shown().isEmpty());
+}
+
 // ---- transactions and closing ----------------------------------------------------------------
 
 TEST_F(MdlCommADODBTest, RollbackLeavesTheTableUnchanged) {
