@@ -1,6 +1,7 @@
 #include "app/entry/FrmMKarte03_003.h"
 
 #include "app/entry/ClockMinutes.h"
+#include "app/entry/TextList.h"
 #include "app/recordbook/core/KarteGlobals.h"
 #include "app/shell/MdlCommInterface.h"
 #include "app/shell/MdlCommStructure.h"
@@ -41,21 +42,8 @@ FrmMKarte03_003::FrmMKarte03_003(QWidget* parent)
     connect(ui->CmdKeyboard, &QPushButton::clicked, this, &FrmMKarte03_003::CmdKeyboard_Click);
     setCancelButton(ui->CmdCancel);
 
-    // The cleaning items: one column of text, nothing to edit or choose.
-    SpreadGrid& g = *ui->SpdCleaning;
-    g.setMaxCols(1);
-    g.setMaxRows(0);
-    g.setCol(-1);
-    g.setRow(-1);
-    g.setCellType(SpreadGrid::CellTypeStaticText);
-    g.setTypeTextWordWrap(true);
-    g.setDisplayRowHeaders(false);
-    g.setText(1, 0, QStringLiteral("清掃具"));
-    g.setUnitType(SpreadGrid::UnitTwips);
-    g.setColWidth(1, (ui->SpdCleaning->width() - 22) * 15);
-    g.setUnitType(SpreadGrid::UnitNormal);
-    g.setOperationMode(1);
-    g.setUserResizeRow(2);
+    // The cleaning items: nothing to edit or choose.
+    textlist::setUpTextList(*ui->SpdCleaning, 1);
 }
 
 FrmMKarte03_003::~FrmMKarte03_003() = default;
@@ -125,13 +113,7 @@ bool FrmMKarte03_003::SuScreenFill() {
         ui->ImdEntryDate->setValue(v.entry);
         ui->LblMM->clear();
 
-        for (int i = 0; i < v.cleaning_imp.size(); ++i) {
-            g.setRow(i + 1);
-            g.setMaxRows(i + 1);
-            g.setCol(1);
-            g.setTextValue(v.cleaning_imp.at(i));
-            MdlCommInterface::PSuSpdCellSet(g, 1, i + 1);
-        }
+        textlist::fillTextList(g, v.cleaning_imp);
 
         ui->LblPersonalId->setText(gPatientInfo.personal_id);
         ui->LblName->setText(gPatientInfo.name);

@@ -1,6 +1,7 @@
 #include "app/entry/FrmMKarte03_004.h"
 
 #include "app/entry/MdlSubScreen.h"
+#include "app/entry/TextList.h"
 #include "app/shell/MdlCommADODB.h"
 #include "app/shell/MdlCommInterface.h"
 #include "app/shell/MdlScreenKey.h"
@@ -24,36 +25,6 @@ QString withDescription(const QString& description) {
     return description.isEmpty() ? QString() : QStringLiteral("\r\n") + description;
 }
 
-// One column of text filling the grid's width, one selected row at a time, nothing to edit.
-void setUpList(SpreadGrid& g, const QString& header) {
-    g.setMaxCols(1);
-    g.setMaxRows(0);
-    g.setCol(-1);
-    g.setRow(-1);
-    g.setCellType(SpreadGrid::CellTypeStaticText);
-    g.setTypeTextWordWrap(true);
-    g.setDisplayRowHeaders(false);
-    g.setText(1, 0, header);
-    g.setUnitType(SpreadGrid::UnitTwips);
-    g.setColWidth(1, (g.width() - 22) * 15);
-    g.setUnitType(SpreadGrid::UnitNormal);
-    g.setOperationMode(3);
-    g.setUserResizeRow(2);
-}
-
-// Row i + 1 of the list gets text i, the list grows row by row, each row as high as its text.
-template <typename Texts> void fillList(SpreadGrid& g, const Texts& texts) {
-    int row = 0;
-    for (const QString& t : texts) {
-        ++row;
-        g.setRow(row);
-        g.setMaxRows(row);
-        g.setCol(1);
-        g.setTextValue(t);
-        MdlCommInterface::PSuSpdCellSet(g, 1, row);
-    }
-}
-
 } // namespace
 
 FrmMKarte03_004::FrmMKarte03_004(QWidget* parent)
@@ -70,8 +41,8 @@ FrmMKarte03_004::FrmMKarte03_004(QWidget* parent)
     connect(ui->CmdKeyboard, &QPushButton::clicked, this, &FrmMKarte03_004::CmdKeyboard_Click);
     // CmdSpecialChar has no action.
     setCancelButton(ui->CmdCancel);
-    setUpList(*ui->SpdClass, QStringLiteral("コメント種別"));
-    setUpList(*ui->SpdContents, QStringLiteral("コメント"));
+    textlist::setUpTextList(*ui->SpdClass, 3);
+    textlist::setUpTextList(*ui->SpdContents, 3);
 }
 
 FrmMKarte03_004::~FrmMKarte03_004() = default;
@@ -120,7 +91,7 @@ bool FrmMKarte03_004::FuBolFormInit() {
         QStringList names;
         for (const CommentKind& k : kinds_)
             names << k.name;
-        fillList(*ui->SpdClass, names);
+        textlist::fillTextList(*ui->SpdClass, names);
         return FuBolCommentDisp(0);
     } catch (...) {
         return false;
@@ -199,7 +170,7 @@ bool FrmMKarte03_004::FuBolCommentDisp(size_t kind) {
         for (const CommentRow& c : kinds_.at(kind).comments)
             texts << c.comment;
         SpreadGrid& g = *ui->SpdContents;
-        fillList(g, texts);
+        textlist::fillTextList(g, texts);
         if (loading_)
             g.setSelModeIndex(0);
         else
