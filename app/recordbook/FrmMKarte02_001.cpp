@@ -19,7 +19,6 @@
 #include "app/shell/MdlCommInterfaceSearch.h"
 #include "app/shell/MdlScreenKey.h"
 #include "app/shell/ShellGlobals.h"
-#include "platform/gdi/GdiFont.h"
 #include "platform/msgbox/MsgBox.h"
 #include "platform/spread/SpreadGrid.h"
 #include "platform/text/Text.h"
@@ -79,24 +78,10 @@ FrmMKarte02_001::FrmMKarte02_001(QWidget* parent) : forms::Form(parent), ui(new 
     connect(ui->SpdKarte, &SpreadGrid::DblClick, this, &FrmMKarte02_001::SpdKarte_DblClick);
     setCancelButton(ui->CmdCancel);
 
-    // The record grid as designed: six columns, the last three (rec_no, marker, stored date) hidden.
-    SpreadGrid& g = *ui->SpdKarte;
-    g.setMaxCols(6);
-    g.setDisplayColHeaders(false);
-    g.setDisplayRowHeaders(false);
-    g.setGridColor(0xC0C0C0);
-    g.setColWidth(1, 9);
-    g.setColWidth(2, 10);
-    g.setColWidth(3, 56);
-    for (int c = 4; c <= 6; ++c)
-        g.setColHidden(c, true);
-    g.setMaxRows(30);
-
     sheet_.SpdKarte = ui->SpdKarte;
     sheet_.CmdPageCange = {ui->CmdPageCange_0, ui->CmdPageCange_1};
     sheet_.form = this;
-    sheet_.ImageCanvas1.setBackColor(0xFFFFC0);
-    sheet_.ImageCanvas1.setFont(gdi::logicalFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    PSuKarteSheetDesign(sheet_);
 
     ui->CmdNew_0->setVisible(false);
     ui->cmdDeleteData->setVisible(false);

@@ -423,6 +423,29 @@ void PSuPicPartInit(KarteSheet& sheet, long col) {
     p.setCellHeight(cell.height());
 }
 
+void PSuKarteSheetDesign(KarteSheet& sheet) {
+    SpreadGrid& g = sheet.grid();
+    g.setMaxCols(6);
+    g.setDisplayColHeaders(false);
+    g.setDisplayRowHeaders(false);
+    g.setGridColor(kLineBorderColor);
+    g.setColWidth(1, 9);
+    g.setColWidth(2, 10);
+    g.setColWidth(3, 56);
+    for (int c = 4; c <= 6; ++c)
+        g.setColHidden(c, true);
+    g.setMaxRows(kEmptyMonthRows);
+    sheet.ImageCanvas1.setBackColor(0xFFFFC0);
+    sheet.ImageCanvas1.setFont(gdi::logicalFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+}
+
+void PSuKarteSheetInit(KarteSheet& sheet) {
+    PSuKarteRowFormat(sheet, 1);
+    PSuPicPartInit(sheet, 2);
+    PSuPicTextInit(sheet, 3);
+    PSuImageCanvasInit(sheet);
+}
+
 void PSuImageCanvasInit(KarteSheet& sheet) {
     try {
         SpreadGrid& g = sheet.grid();

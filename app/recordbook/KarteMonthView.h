@@ -51,6 +51,12 @@ void PSuPicTextInit(KarteSheet& sheet, long col);
 void PSuPicPartInit(KarteSheet& sheet, long col);
 void PSuImageCanvasInit(KarteSheet& sheet);
 
+// The record grid and the canvas as the screen is designed: six columns (date, part picture, content;
+// rec_no, marker and stored date hidden), no headers, the canvas's back colour and font.
+void PSuKarteSheetDesign(KarteSheet& sheet);
+// The set-up when a book opens: row 1 formatted, then the part picture, text picture and canvas.
+void PSuKarteSheetInit(KarteSheet& sheet);
+
 // "ggee/mm/dd" (平15/01/20) of a stored date; a text that is no date comes back as it is.
 QString karteEraDate(const QString& stored);
 

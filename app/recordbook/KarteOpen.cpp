@@ -117,11 +117,7 @@ bool PFuBolPersonalGet(FrmMKarte02_001& screen) {
 bool PFuBolKarteMain() {
     try {
         QPointer<FrmMKarte02_001> screen(FrmMKarte02_001::load());
-        KarteSheet& sheet = screen->sheet();
-        PSuKarteRowFormat(sheet, 1);
-        PSuPicPartInit(sheet, 2);
-        PSuPicTextInit(sheet, 3);
-        PSuImageCanvasInit(sheet);
+        PSuKarteSheetInit(screen->sheet());
         if (!PFuBolPersonalGet(*screen)) {
             FrmMKarte02_001::unload();
             return false;

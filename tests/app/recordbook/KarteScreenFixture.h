@@ -14,6 +14,14 @@
 
 #include <QTableView>
 
+// The grid's storage, for the cell formats the program sets but never reads back.
+inline const spread::SpreadModel& gridModel(SpreadGrid& g) {
+    return *static_cast<const spread::SpreadModel*>(g.view()->model());
+}
+inline const spread::CellStyle& cellStyle(SpreadGrid& g, int col, int row) {
+    return gridModel(g).style(col, row);
+}
+
 class KarteScreenFixture : public RecordBookFixture {
 protected:
     void SetUp() override {
