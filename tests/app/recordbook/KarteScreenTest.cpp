@@ -5,6 +5,7 @@
 #include "KarteScreenFixture.h"
 #include "app/recordbook/KarteOpen.h"
 #include "app/recordbook/core/KarteSave.h"
+#include "app/shell/FrmMKarteS_005.h"
 
 using namespace MdlKarteMain;
 
@@ -192,4 +193,47 @@ TEST_F(KarteScreen, DeletingRowsKeepsStoredLinesAndTheLastFreeRow) {
         EXPECT_TRUE(screen()->isEnabled());
         button("CmdCancel")->click();
     }));
+}
+
+// The patient search answered with the patient of that card number.
+static void choosePatient(const QString& id) {
+    modal::pushResponder([id](QWidget& w) {
+        auto& d = static_cast<FrmMKarteS_005&>(w);
+        const int row = d.SpdPatient()->searchCol(1, 0, d.SpdPatient()->maxRows(), id, 0);
+        ASSERT_GT(row, 0) << id.toStdString();
+        d.SpdPatient()->setActiveCell(1, row);
+        d.CmdFNC(1)->click();
+    });
+}
+
+TEST_F(KarteScreen, ChangingPatientReloadsTheScreenOrClosesItAfterAFailedLoad) {
+    useDemoDatabase();
+    // Patient 100148's book made unreadable: its head names no line.
+    run("UPDATE m_karte SET rec_no = 999 WHERE personal_id = '100148';");
+    gPatientInfo.personal_id = QStringLiteral("100074");
+    int shown = 0;
+    modal::pushResponder([&](QWidget&) {
+        ++shown;
+        activate(9);
+        button("CmdNew_7")->click();
+        msgbox::pushAnswer(2); // keep the unsaved line: no search
+        button("CmdInsideChange")->click();
+        EXPECT_EQ(modal::shown().count(QStringLiteral("FrmMKarteS_005")), 0);
+        button("CmdInsideChange")->click(); // the unsaved line let go
+    });
+    choosePatient(QStringLiteral("100111"));
+    modal::pushResponder([&](QWidget&) {
+        ++shown;
+        EXPECT_EQ(labelText("LblInside_id"), QStringLiteral("100111"));
+        EXPECT_EQ(gPatientInfo.personal_id, QStringLiteral("100111"));
+        EXPECT_EQ(recAt(1), QString::number(gLngMonthFirstRec));
+        EXPECT_FALSE(FuBolKarteChanged());
+        button("CmdInsideChange")->click();
+    });
+    choosePatient(QStringLiteral("100148"));
+    EXPECT_TRUE(PFuBolKarteMain());
+    EXPECT_EQ(shown, 2) << "the screen is not shown again over a book that did not load";
+    EXPECT_EQ(FrmMKarte02_001::loaded(), nullptr);
+    EXPECT_EQ(gIntKarteHead, 0);
+    EXPECT_EQ(gKarteLines.size(), 1u);
 }
