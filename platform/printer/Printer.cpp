@@ -176,12 +176,13 @@ void Printer::setDuplex(int value) {
     printer_->setDuplex(modes[value - 1]);
 }
 
+// From the paper's own millimetres: A4 is 11906 x 16838 twips, not the 595 x 842 points it is rounded to.
 int Printer::Width() const {
-    return gdi::vbRound(printer_->pageLayout().fullRect(QPageLayout::Point).width() * 20.0);
+    return gdi::vbRound(printer_->pageLayout().fullRect(QPageLayout::Millimeter).width() / 25.4 * 1440.0);
 }
 
 int Printer::Height() const {
-    return gdi::vbRound(printer_->pageLayout().fullRect(QPageLayout::Point).height() * 20.0);
+    return gdi::vbRound(printer_->pageLayout().fullRect(QPageLayout::Millimeter).height() / 25.4 * 1440.0);
 }
 
 double Printer::TwipsPerPixelX() const {

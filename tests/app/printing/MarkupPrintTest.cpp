@@ -39,9 +39,12 @@ std::vector<Out> textOuts(const gdi::RecordingSurface& s) {
 
 class MarkupPrintTest : public ::testing::Test {
 protected:
-    MarkupPrintTest() : s(QSize(2000, 2000), 96) { s.setFont(gdi::logicalFont(QStringLiteral("ＭＳ ゴシック"), 12)); }
+    MarkupPrintTest() : s(QSize(2000, 2000), 96) {
+        s.setFont(gdi::logicalFont(QStringLiteral("ＭＳ ゴシック"), 12));
+    }
     long print(const QString& text, bool draw, int widthPx = 600) {
-        return MdlDTextPrint::PFuBolDtextPrint(s, draw, text, true, gdi::GdiRect{100, 50, 100 + widthPx, 900});
+        return MdlDTextPrint::PFuBolDtextPrint(s, draw, text, true,
+                                               gdi::GdiRect{100, 50, 100 + widthPx, 900});
     }
     gdi::RecordingSurface s;
 };
@@ -68,7 +71,10 @@ TEST_F(MarkupPrintTest, LayoutHeightAndCellsAsWritten) {
         // Other kinds, the bracket pair alone and an unclosed bracket are written as they stand.
         {QStringLiteral("/{Xabc/}"), 600, 16, {{"/{Xabc/}", 100, 50, 12}}},
         {QStringLiteral("/{/}"), 600, 16, {{"/{/}", 100, 50, 12}}},
-        {QStringLiteral("a/{b"), 600, 17, {{"a", 100, 50, 12}, {"/", 117, 50, 12}, {"{", 134, 50, 12}, {"b", 151, 50, 12}}},
+        {QStringLiteral("a/{b"),
+         600,
+         17,
+         {{"a", 100, 50, 12}, {"/", 117, 50, 12}, {"{", 134, 50, 12}, {"b", 151, 50, 12}}},
         // A circled character: the inner text at half size a quarter in, then the circle.
         {QStringLiteral("/{C1/}"), 600, 16, {{"1", 124, 54, 6}, {"○", 100, 50, 12}}},
         // A glyph run without a tooth and without a part text takes no room.
@@ -97,7 +103,8 @@ TEST_F(MarkupPrintTest, GlyphRunsMeasureAndDrawTheSameAsTheGlyph) {
     EXPECT_TRUE(s.calls().empty());
     EXPECT_EQ(print(text, true), measured);
     long h = 0, w = 0;
-    MdlGlyphorPrint::PSuGlyphorPrint(s, kAbutment, QStringLiteral("MB"), h, w, s.font(), gdi::GdiRect{}, -1, -1);
+    MdlGlyphorPrint::PSuGlyphorPrint(s, kAbutment, QStringLiteral("MB"), h, w, s.font(), gdi::GdiRect{}, -1,
+                                     -1);
     // "x" (255 twips), the glyph, "y" right after it.
     const std::vector<Out> outs = textOuts(s);
     ASSERT_FALSE(outs.empty());

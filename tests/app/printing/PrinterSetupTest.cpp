@@ -137,12 +137,16 @@ TEST_F(PrinterSetupTest, FailureShowsOneMessageAndLogsThePrinter) {
     EXPECT_EQ(lines[0].first, QStringLiteral("cmdOK_Click"));
     const QList<LogLine> expected = {
         {self, QString()},
-        {mark, QStringLiteral("プリンタドライバに依存したエラーの可能性あり。原因切りわけのためプリンタ情報を出力します。")},
+        {mark,
+         QStringLiteral(
+             "プリンタドライバに依存したエラーの可能性あり。原因切りわけのためプリンタ情報を出力します。")},
         {mark, QStringLiteral("プリンタドライバ：PDF")},
         {mark, QStringLiteral("ペーパーサイズ(A4=9)：9")},
         {mark, QStringLiteral("縦が１、横が２：1")},
-        {mark, QStringLiteral("注意：Microsoft Office Document Image WriterでA4縦設定で印刷処理を行うとエラーが発生します。"
-                              "その場合、A4横設定してから印刷を行うとエラーが発生しなくなります")},
+        {mark,
+         QStringLiteral(
+             "注意：Microsoft Office Document Image WriterでA4縦設定で印刷処理を行うとエラーが発生します。"
+             "その場合、A4横設定してから印刷を行うとエラーが発生しなくなります")},
     };
     EXPECT_EQ(lines.mid(1), expected);
 }

@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "app/printing/FrmMKarteS_010.h"
 #include "app/printing/MdlPrinterSetup.h"
 #include "app/printing/PrintingGlobals.h"
-#include "app/printing/FrmMKarteS_010.h"
 #include "app/recordbook/core/KarteGlobals.h"
 #include "app/shell/MdlCommStructure.h"
 #include "app/shell/ShellGlobals.h"
@@ -78,7 +78,8 @@ protected:
     QString path(const QString& relative) const { return dir.filePath(relative); }
 
     // A file printer writing to pdf (in the temporary folder unless the path is absolute), made current.
-    QString useFilePrinter(const QString& pdf = QStringLiteral("out.pdf"), const QString& name = kPdfPrinter) {
+    QString useFilePrinter(const QString& pdf = QStringLiteral("out.pdf"),
+                           const QString& name = kPdfPrinter) {
         const QString file = QDir::isAbsolutePath(pdf) ? pdf : path(pdf);
         printer::addFilePrinter(name, file);
         EXPECT_TRUE(printer::currentPrinter().select(name));
@@ -114,7 +115,8 @@ protected:
     static QString pdfText(const QString& pdf, int page = 0) {
         QStringList args{QStringLiteral("-layout")};
         if (page > 0)
-            args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
+            args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
+                 << QString::number(page);
         return tool(QStringLiteral("pdftotext"), args << pdf << QStringLiteral("-"));
     }
 
