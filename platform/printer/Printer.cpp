@@ -174,6 +174,9 @@ void Printer::setDuplex(int value) {
     if (value < 1 || value > 3)
         throw invalidValue(QStringLiteral("Duplex %1").arg(value));
     printer_->setDuplex(modes[value - 1]);
+    // A printer without two-sided printing (a PDF file) keeps printing one side.
+    if (Duplex() != value)
+        throw invalidValue(QStringLiteral("Duplex %1").arg(value));
 }
 
 // From the paper's own millimetres: A4 is 11906 x 16838 twips, not the 595 x 842 points it is rounded to.

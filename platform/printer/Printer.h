@@ -71,7 +71,7 @@ public:
     // 1 monochrome, 2 colour.
     int ColorMode() const;
     void setColorMode(int value);
-    // 1 simplex, 2 long side, 3 short side.
+    // 1 simplex, 2 long side, 3 short side; a side the printer cannot print throws VbError 380.
     int Duplex() const;
     void setDuplex(int value);
     // Only 100 per cent is kept; other values are taken and ignored.
