@@ -1,20 +1,14 @@
 // Cost of the data layer on the demo database: connecting (first and later) and queries.
 #include <benchmark/benchmark.h>
 
-#include "app/shell/MdlIniData.h"
+#include "bench/DemoDatabase.h"
 #include "platform/ado/Ado.h"
-#include "platform/profile/Profile.h"
+
+using benchdemo::demoPassword;
 
 namespace {
 
 const QString kDb = QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.mdb");
-
-// The demo password: the settings file beside the program, decoded the program's way.
-QByteArray demoPassword() {
-    return MdlIniData::FuStrPassDecode(profile::readString(QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.ini"),
-                                                           QStringLiteral("CLIENT"), QStringLiteral("passwd"),
-                                                           QString()));
-}
 
 const QString kClinicSql = QStringLiteral(
     "SELECT clinic_code, IIF(ISNULL(clinic_name),'',clinic_name) AS clinic_name, ent_date_time "

@@ -12,20 +12,15 @@
 #include "app/recordbook/core/KarteLoad.h"
 #include "app/recordbook/core/KarteSave.h"
 #include "app/shell/MdlCommStructure.h"
-#include "app/shell/MdlIniData.h"
 #include "app/shell/ShellGlobals.h"
+#include "bench/DemoDatabase.h"
 #include "platform/ado/Ado.h"
-#include "platform/profile/Profile.h"
+
+using benchdemo::demoPassword;
 
 namespace {
 
 constexpr int kLines = 2000;
-
-QByteArray demoPassword() {
-    return MdlIniData::FuStrPassDecode(profile::readString(QStringLiteral(ORVANTA_BIN_DIR "/Orvanta.ini"),
-                                                           QStringLiteral("CLIENT"), QStringLiteral("passwd"),
-                                                           QString()));
-}
 
 // Line n (1..2000) of one patient, a visit about every 1.8 days from 2014: every tenth a precise
 // inspection with its three tooth rows, every 25th a chief complaint, the rest instructions with two

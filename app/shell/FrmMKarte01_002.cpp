@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "app/shell/MdlCommInterface.h"
+#include "app/shell/MdlCommInterfaceSearch.h"
 #include "app/shell/ShellGlobals.h"
 #include "ui_FrmMKarte01_002.h"
 
@@ -42,9 +43,8 @@ void FrmMKarte01_002::Form_Load() {
     MdlCommInterface::PSuFormCaption(this, QString());
     MdlCommInterface::PSuFormCenter(this);
     ui->LblLoginName->setText(gStaffLoginInfo.staff_name);
-    // The record button needs the patient search and the record book.
-    const RecordServices& s = recordServices();
-    ui->CmdKarte_2->setEnabled(s.patientSearch && s.karteMain);
+    // The patient search is the shell's own: the record button is always usable.
+    ui->CmdKarte_2->setEnabled(true);
 }
 
 void FrmMKarte01_002::Form_Activate() {
@@ -54,7 +54,7 @@ void FrmMKarte01_002::Form_Activate() {
 void FrmMKarte01_002::CmdKarte_Click(int index) {
     PSuMousePointer(11, this);
     const RecordServices services = recordServices();
-    if (index != 2 || !services.patientSearch || !services.karteMain) {
+    if (index != 2) {
         PSuMousePointer(0, this);
         return;
     }
@@ -62,7 +62,9 @@ void FrmMKarte01_002::CmdKarte_Click(int index) {
     QPointer<FrmMKarte01_002> self(this);
     auto gone = [&self] { return !self || self->isUnloaded(); };
     bool chosen = false;
-    if (!services.patientSearch(chosen) || !chosen) {
+    const bool ran = services.patientSearch ? services.patientSearch(chosen)
+                                            : MdlCommInterface::PFuBolPatientSearch(chosen);
+    if (!ran || !chosen || !services.karteMain) {
         if (!gone())
             PSuMousePointer(0, this);
         return;

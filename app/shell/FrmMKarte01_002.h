@@ -25,8 +25,9 @@ public:
     static FrmMKarte01_002* loadNew();
 
     // The record path behind the record button: the patient search (true when it ran; the flag
-    // tells whether a patient was chosen) and the record book of the current patient. The
-    // button is enabled only while both are present.
+    // tells whether a patient was chosen; the shell's own search when none is set) and the record
+    // book of the current patient, registered by the record book (without it the button stops after
+    // the choice).
     struct RecordServices {
         std::function<bool(bool& chosen)> patientSearch;
         std::function<bool()> karteMain;

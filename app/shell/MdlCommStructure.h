@@ -10,6 +10,7 @@ struct InsuranceData {
         burden_rate2, payment_organization, geriatric_state_no, geriatric_recipient_no, advanced_age,
         half_add, insurance_no, busi_name, busi_address, busi_tel_no, ins_sign, ins_number, term_of_validity,
         qualification, insured_name, insured_burden_rate, employ_code, name, reading, zip, tel_no, address;
+    bool operator==(const InsuranceData&) const = default;
 };
 
 struct PatientInfo {
@@ -24,6 +25,7 @@ struct PatientInfo {
     QString age;
     QString photo_link;
     std::vector<InsuranceData> insurance; // ascending entry; the last one is the newest
+    bool operator==(const PatientInfo&) const = default;
 };
 
 // Written only by the patient search when the user chooses a patient.

@@ -70,7 +70,16 @@ void likeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         sqlite3_result_null(ctx);
         return;
     }
-    sqlite3_result_int(ctx, jetLike(valueText(argv[0]), valueText(argv[1]), escape) ? 1 : 0);
+    // The pattern is folded once per statement: the engine keeps it with the pattern argument.
+    auto* kept = static_cast<LikePattern*>(sqlite3_get_auxdata(ctx, 0));
+    std::unique_ptr<LikePattern> fresh;
+    if (!kept || kept->escape() != escape) {
+        fresh = std::make_unique<LikePattern>(valueText(argv[0]), escape);
+        kept = fresh.get();
+    }
+    sqlite3_result_int(ctx, kept->matches(valueText(argv[1])) ? 1 : 0);
+    if (fresh)
+        sqlite3_set_auxdata(ctx, 0, fresh.release(), [](void* p) { delete static_cast<LikePattern*>(p); });
 }
 
 // The salt at the head of an encrypted file; empty when the file cannot be read that far.

@@ -137,6 +137,23 @@ QString jetFoldText(const QString& text);
 // value LIKE pattern as the clinic database matches it: '%' any run, '_' one character, escape
 // (when not null) makes the next pattern character literal; characters compare folded.
 bool jetLike(const QString& pattern, const QString& value, QChar escape = QChar());
+// The same pattern folded once, for matching many values (the rows of one statement).
+class LikePattern {
+public:
+    LikePattern(const QString& pattern, QChar escape);
+    bool matches(const QString& value) const;
+    QChar escape() const { return escape_; }
+
+private:
+    enum Kind { AnyRun, AnyOne, Literal };
+    struct Item {
+        Kind kind;
+        char32_t ch;
+    };
+    std::vector<Item> items_;
+    QChar escape_;
+    bool valid_ = true;
+};
 // The value with every single quote doubled, for a value put between quotes in SQL text.
 QString sqlQuote(const QString& value);
 

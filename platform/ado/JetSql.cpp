@@ -2,6 +2,7 @@
 // and text is matched the way the clinic database compared Japanese text.
 #include "platform/ado/Ado.h"
 
+#include <string>
 #include <vector>
 
 namespace ado {
@@ -39,15 +40,33 @@ const char16_t kHalfWidthKana[] =
     u"。「」、・ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌネノ"
     u"ハヒフヘホマミムメモヤユヨラリルレロワン";
 
-// One character of a LIKE pattern: any run, any one character, or a (folded) character.
-struct PatternItem {
-    enum Kind { AnyRun, AnyOne, Literal } kind;
-    char32_t ch;
-};
-
-void appendFolded(std::vector<PatternItem>& items, const QString& literal) {
-    for (const char32_t c : jetFoldText(literal).toUcs4())
-        items.push_back({PatternItem::Literal, c});
+// The folded code points of text, as jetFoldText(text).toUcs4() gives them, without its copies for the
+// common case: ASCII, kana and ideographs, which composition and case folding leave as they are (apart
+// from ASCII capitals). False, with out unspecified, for any other text.
+bool quickFold(const QString& text, std::u32string& out) {
+    out.clear();
+    for (const QChar qc : text) {
+        char32_t c = qc.unicode();
+        if (c >= 0xFF01 && c <= 0xFF5E)
+            c -= 0xFEE0; // full-width letters, digits and signs
+        else if (c == 0x3000)
+            c = u' ';
+        else if (c >= 0xFF61 && c <= 0xFF9D)
+            c = kHalfWidthKana[c - 0xFF61];
+        if (c < 0x80) {
+            if (c >= u'A' && c <= u'Z')
+                c += u'a' - u'A';
+        } else if (c >= 0x30A1 && c <= 0x30FE) {
+            if (c <= 0x30F6 || c == 0x30FD || c == 0x30FE)
+                c -= 0x60; // katakana to hiragana
+        } else if (!((c >= 0x3001 && c <= 0x3029) || (c >= 0x3030 && c <= 0x303F) ||
+                     (c >= 0x3041 && c <= 0x3096) || (c >= 0x309B && c <= 0x30A0) ||
+                     (c >= 0x4E00 && c <= 0x9FFF))) {
+            return false; // voiced marks to join, other scripts, surrogates: the full folding
+        }
+        out.push_back(c);
+    }
+    return true;
 }
 
 } // namespace
@@ -80,36 +99,50 @@ QString jetFoldText(const QString& text) {
     return out.toCaseFolded();
 }
 
-bool jetLike(const QString& pattern, const QString& value, QChar escape) {
-    std::vector<PatternItem> items;
+LikePattern::LikePattern(const QString& pattern, QChar escape) : escape_(escape) {
     QString literal;
+    auto flush = [&] {
+        for (const char32_t c : jetFoldText(literal).toUcs4())
+            items_.push_back({Literal, c});
+        literal.clear();
+    };
     for (qsizetype i = 0; i < pattern.size(); ++i) {
         const QChar c = pattern.at(i);
         if (!escape.isNull() && c == escape) {
-            if (++i >= pattern.size())
-                return false; // an escape with nothing after it matches nothing
+            if (++i >= pattern.size()) {
+                valid_ = false; // an escape with nothing after it matches nothing
+                return;
+            }
             literal += pattern.at(i);
             continue;
         }
         if (c == QLatin1Char('%') || c == QLatin1Char('_')) {
-            appendFolded(items, literal);
-            literal.clear();
-            items.push_back({c == QLatin1Char('%') ? PatternItem::AnyRun : PatternItem::AnyOne, 0});
+            flush();
+            items_.push_back({c == QLatin1Char('%') ? AnyRun : AnyOne, 0});
             continue;
         }
         literal += c;
     }
-    appendFolded(items, literal);
+    flush();
+}
 
-    const auto text = jetFoldText(value).toUcs4();
+bool LikePattern::matches(const QString& value) const {
+    if (!valid_)
+        return false;
+    // One buffer for every row a statement matches.
+    static thread_local std::u32string text;
+    if (!quickFold(value, text)) {
+        const QList<uint> full = jetFoldText(value).toUcs4();
+        text.assign(full.begin(), full.end());
+    }
     const size_t none = static_cast<size_t>(-1);
     size_t p = 0, t = 0, runAt = none, runFrom = 0;
     while (t < static_cast<size_t>(text.size())) {
-        if (p < items.size() && (items[p].kind == PatternItem::AnyOne ||
-                                 (items[p].kind == PatternItem::Literal && items[p].ch == text[t]))) {
+        if (p < items_.size() &&
+            (items_[p].kind == AnyOne || (items_[p].kind == Literal && items_[p].ch == text[t]))) {
             ++p;
             ++t;
-        } else if (p < items.size() && items[p].kind == PatternItem::AnyRun) {
+        } else if (p < items_.size() && items_[p].kind == AnyRun) {
             runAt = p++;
             runFrom = t;
         } else if (runAt != none) {
@@ -120,9 +153,13 @@ bool jetLike(const QString& pattern, const QString& value, QChar escape) {
             return false;
         }
     }
-    while (p < items.size() && items[p].kind == PatternItem::AnyRun)
+    while (p < items_.size() && items_[p].kind == AnyRun)
         ++p;
-    return p == items.size();
+    return p == items_.size();
+}
+
+bool jetLike(const QString& pattern, const QString& value, QChar escape) {
+    return LikePattern(pattern, escape).matches(value);
 }
 
 QString rewriteJetSql(const QString& sql) {

@@ -38,6 +38,8 @@ inline QString vbErrorText(long number) {
         return QStringLiteral("Null の使い方が不正です。");
     case 380:
         return QStringLiteral("プロパティの値が不正です。");
+    case 438:
+        return QStringLiteral("オブジェクトは、このプロパティまたはメソッドをサポートしていません。");
     case 481:
         return QStringLiteral("ピクチャが不正です。");
     case 3021:

@@ -7,6 +7,7 @@
 
 #include "platform/spread/SpreadGridImpl.h"
 #include "platform/spread/SpreadPaint.h"
+#include "platform/text/KeyCodes.h"
 
 using namespace spread;
 
@@ -297,5 +298,5 @@ void SpreadGrid::Impl::keyPressed(int key, Qt::KeyboardModifiers mods, bool spac
         }
         view->viewport()->update();
     }
-    emit q->KeyDown(windowsKeyCode(key, mods), windowsShiftState(mods));
+    emit q->KeyDown(keys::windowsKeyCode(key, mods), keys::windowsShiftState(mods));
 }

@@ -9,7 +9,26 @@
 namespace spread {
 
 QFont cellFont(const CellStyle& st) {
-    return makeFont(st.fontName, st.fontSize, st.bold, st.italic, st.underline, st.strike);
+    // Cells come in runs of one style (a column, a list row after row): the last font is kept. It is
+    // never destroyed, so no font outlives the application's font system at the end of the program.
+    struct Last {
+        QString name;
+        double size = -1;
+        bool bold = false, italic = false, underline = false, strike = false;
+        QFont font;
+    };
+    static thread_local Last& last = *new Last;
+    if (last.size != st.fontSize || last.bold != st.bold || last.italic != st.italic ||
+        last.underline != st.underline || last.strike != st.strike || last.name != st.fontName) {
+        last.font = makeFont(st.fontName, st.fontSize, st.bold, st.italic, st.underline, st.strike);
+        last.name = st.fontName;
+        last.size = st.fontSize;
+        last.bold = st.bold;
+        last.italic = st.italic;
+        last.underline = st.underline;
+        last.strike = st.strike;
+    }
+    return last.font;
 }
 
 bool wrapsText(const CellStyle& st) {

@@ -111,6 +111,10 @@ CREATE TABLE m_kh_insurance (
     PRIMARY KEY (personal_id, entry)
 );
 
+-- The columns of the patient search's list and its reading criterion: the search reads this index
+-- alone, never the wide insurance rows (the program only reads the register, so it costs no writes).
+CREATE INDEX m_kh_insurance_list ON m_kh_insurance (personal_id, entry, name, reading, address, tel_no);
+
 -- ===== record books ================================================================================
 
 -- The head row of a patient's record book.

@@ -464,6 +464,26 @@ TEST(JetLike, ReadingsMatchWhateverKanaWidthOrCaseTheyAreWrittenIn) {
     EXPECT_FALSE(jetLike(QStringLiteral("abc"), QStringLiteral("abd")));
 }
 
+TEST(JetLike, EveryTextMatchesItselfAndItsFoldedForm) {
+    // Values are folded by a short path where it is safe and by the full folding elsewhere; the pattern
+    // always by the full one. Both must agree on every kind of text.
+    const char* texts[] = {
+        "ヤマダ タロウ", "やまだ",       "ABCxyz019",      "ＡＢＣｘｙｚ０１９",
+        "ｶﾞｯｺｳ ﾊﾟﾝ",     "ヴァイオリン", "ヽヾゝゞ",       "ヷヸヹヺ",
+        "ー・゠",        "〜〒〇〻",     "佐々木　髙橋",   "Straße",
+        "Ａ　ｂ",        "e\u0301",      "か\u3099",       "〪〭",
+        "한국어",        "𠮷野家",       "ＡｂＣ－１２３", "ﾞﾟ",
+    };
+    for (const char* t : texts) {
+        const QString s = QString::fromUtf8(t);
+        EXPECT_TRUE(ado::jetLike(s, s)) << t;
+        EXPECT_TRUE(ado::jetLike(ado::jetFoldText(s), s)) << t;
+        EXPECT_TRUE(
+            ado::LikePattern(QStringLiteral("%") + s + u'%', QChar()).matches(QStringLiteral("x") + s))
+            << t;
+    }
+}
+
 TEST(JetLike, WildcardsAreTheAsciiOnesOnly) {
     using ado::jetLike;
     EXPECT_TRUE(jetLike(QStringLiteral("%"), QString()));
