@@ -37,7 +37,7 @@ FrmMKarte03_005::FrmMKarte03_005(QWidget* parent)
     grid.setFontSize(10);
     const QString headings[] = {QStringLiteral("印刷"), QStringLiteral("実地指導日"),
                                 QStringLiteral("指導時刻"), QStringLiteral("衛生士名")};
-    const double widths[] = {5, 18, 24, 22};
+    const double widths[] = {5, 17, 23, 21};
     grid.setRow(-1);
     for (int c = 1; c <= 4; ++c) {
         grid.setText(c, 0, headings[c - 1]);

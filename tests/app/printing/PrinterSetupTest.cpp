@@ -80,6 +80,8 @@ TEST_F(PrinterSetupTest, OwnDialogShowsAndAppliesTheCallersPaperAndOrientation) 
             portrait = d.optOrientation(0)->isChecked();
             landscape = d.optOrientation(1)->isChecked();
             optionsEnabled = d.optOrientation(0)->isEnabled() || d.optOrientation(1)->isEnabled();
+            if (c.orientation == 2)
+                w.grab().save(keptFile(QStringLiteral("print-dialog.png")));
             button(w, "cmdOK")->click();
         });
         ASSERT_EQ(PFuLngSetPrintCnf(nullptr, c.paper, c.orientation), MdlPrinterSetup::kPrintGo);

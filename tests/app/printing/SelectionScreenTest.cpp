@@ -33,12 +33,6 @@ FrmMKarte03_005& screenOf(QWidget& w) {
     return *qobject_cast<FrmMKarte03_005*>(&w);
 }
 
-// Where PDFs of the print runs are kept for looking at them.
-QString keptPdf(const QString& name) {
-    QDir().mkpath(QStringLiteral(ORVANTA_BIN_DIR "/../tests/printing"));
-    return QStringLiteral(ORVANTA_BIN_DIR "/../tests/printing/") + name;
-}
-
 } // namespace
 
 TEST(EkListRowsTest, ListedVisitsOrderAndTexts) {
@@ -130,6 +124,7 @@ TEST_F(SelectionScreenTest, ListAndRefusals) {
             column1 << grid.getText(1, r);
             dates << grid.getText(2, r);
         }
+        w.grab().save(keptFile(QStringLiteral("selection-screen.png")));
         grid.setText(1, 1, QStringLiteral("0"));
         button(w, "CmdPrint")->click(); // nothing ticked: 033/201
         grid.setText(1, 3, QStringLiteral("1"));
@@ -157,7 +152,7 @@ TEST_F(SelectionScreenTest, PrintsTheRecordSheetToPdf) {
     for (const bool colour : {true, false}) {
         SCOPED_TRACE(colour);
         const QString pdf =
-            useFilePrinter(keptPdf(colour ? "record-sheet-colour.pdf" : "record-sheet-gray.pdf"));
+            useFilePrinter(keptFile(colour ? "record-sheet-colour.pdf" : "record-sheet-gray.pdf"));
         QFile::remove(pdf);
         printer::currentPrinter().setColorMode(colour ? printer::kColor : printer::kMonochrome);
         PageFrame frame;
