@@ -142,8 +142,10 @@ int Printer::PrintQuality() const {
 void Printer::setPrintQuality(int dpi) {
     if (dpi <= 0)
         throw invalidValue(QStringLiteral("PrintQuality %1").arg(dpi));
-    if (dpi != printer_->resolution() && !jobOpen())
+    if (dpi != printer_->resolution() && !jobOpen()) {
         printer_->setResolution(dpi);
+        renewDc();
+    }
 }
 
 int Printer::ColorMode() const {
@@ -204,12 +206,18 @@ double Printer::ScaleY(double value, int from, int to) const {
     return gdi::scaleConvert(value, from, to, true, TwipsPerPixelY());
 }
 
+void Printer::renewDc() {
+    // Text metrics and device fonts are kept per surface at the resolution it met first.
+    dc_ = std::make_unique<gdi::DeviceSurface>(printer_.get());
+}
+
 void Printer::applyFilePrinter(const QString& name, const QString& path) {
     printer_->setOutputFormat(QPrinter::PdfFormat);
     printer_->setOutputFileName(path);
     printer_->setResolution(kFileDpi);
     setLayoutFullPage(*printer_);
     fileName_ = name;
+    renewDc();
 }
 
 bool Printer::select(const QString& name) {
@@ -227,6 +235,7 @@ bool Printer::select(const QString& name) {
     printer_->setPrinterName(name);
     setLayoutFullPage(*printer_);
     fileName_.clear();
+    renewDc();
     return true;
 }
 

@@ -39,7 +39,8 @@ public:
     QPrinter& device();
     const QPrinter& device() const;
 
-    // The device context of the job: drawing on it opens the job and its first page.
+    // The device context of the job: drawing on it opens the job and its first page. Choosing another
+    // printer or resolution gives a new one: hold it only for one job.
     gdi::DeviceSurface& hDC();
     // True while a job is open (something was drawn and EndDoc has not come yet).
     bool jobOpen() const;
@@ -95,6 +96,8 @@ public:
 
 private:
     void applyFilePrinter(const QString& name, const QString& path);
+    // A new device context after the device or its resolution changed (never during a job).
+    void renewDc();
 
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<gdi::DeviceSurface> dc_;
