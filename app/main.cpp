@@ -3,10 +3,12 @@
 #include <QApplication>
 
 #include "app/printing/PrintingGlobals.h"
+#include "app/recordbook/RecordBookServices.h"
 #include "app/shell/MdlMain.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     PSuPrintingRegisterRelease();
+    PSuRecordBookRegister();
     return MdlMain::runProgram(app);
 }

@@ -43,8 +43,11 @@ Element elementAt(const QString& text, qsizetype p) {
         e.inner = e.text.mid(3, std::max<qsizetype>(0, len - 5));
         return e;
     }
-    e.length = 1;
-    e.text = text.mid(p, 1);
+    // A character outside the basic plane (a surrogate pair) is one element: cutting it would leave
+    // half a character in the text.
+    const bool pair = text.at(p).isHighSurrogate() && p + 1 < text.size() && text.at(p + 1).isLowSurrogate();
+    e.length = pair ? 2 : 1;
+    e.text = text.mid(p, e.length);
     e.kind = e.text == QStringLiteral("\r") ? Kind::LineBreak : Kind::Char;
     return e;
 }

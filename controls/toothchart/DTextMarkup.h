@@ -18,7 +18,8 @@ enum class Kind {
     Other,     // a run of any other kind letter (or none): shown literally, brackets included
 };
 
-// One element (cell) of a text: a character or a whole run. start is 0-based.
+// One element (cell) of a text: a character (a surrogate pair counts as one) or a whole run. start is
+// 0-based.
 struct Element {
     qsizetype start = 0;
     qsizetype length = 1;

@@ -33,6 +33,13 @@ void PSuKarteWorkErase_End() {
         gKarteInfo.mode.clear();
         gKarteInfo.history.assign(1, InstructVisitData());
         gKarteStoredHead = KarteStoredHead();
+        // Nothing of the previous patient's book may survive into the next one.
+        gIntKarteHead = 0;
+        gLngStoredCount = 0;
+        gBolKarteNew = true;
+        gStrKarteMonth.clear();
+        gLngMonthFirstRec = gLngMonthNextRec = 0;
+        gLngCurRec = 0;
     } catch (const std::exception& e) {
         trapped(QStringLiteral("PSuKarteWorkErase_End"), QStringLiteral("900"), e, EnMsgDispIcon::Manual,
                 QString());

@@ -50,7 +50,8 @@ inline KarteStoredHead gKarteStoredHead;
 namespace MdlKarteMain {
 
 // Empties the record book's memory: every list back to its placeholder, the visit record's mode
-// and history cleared. Traps its errors (011/900).
+// and history cleared, no head, no stored line, a new book, no month, no current line. Traps its
+// errors (011/900).
 void PSuKarteWorkErase_End();
 // Puts every value above back to its start-up state (the lists to their placeholder, texts empty,
 // numbers 0, flags false): a book opened again in the same process (the tests do) starts from nothing.

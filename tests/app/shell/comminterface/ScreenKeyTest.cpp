@@ -4,6 +4,7 @@
 #include <QThread>
 
 #include <csignal>
+#include <unistd.h>
 
 #include "ServicesFixture.h"
 #include "app/shell/MdlScreenKey.h"
@@ -47,8 +48,9 @@ TEST_F(ScreenKeyTest, AKeyboardThatCannotStartIsLoggedOnce) {
 }
 
 TEST_F(ScreenKeyTest, StartedOnceThenFoundWithoutASecondCopy) {
-    // A stand-in keyboard: a copy of sleep under a name of its own.
-    const QString program = path(QStringLiteral("oskstandin"));
+    // A stand-in keyboard: a copy of sleep under a name of its own (with this process's id, so a
+    // test run beside this one never finds the other's keyboard).
+    const QString program = path(QStringLiteral("osk%1").arg(::getpid()));
     ASSERT_TRUE(QFile::copy(QStringLiteral("/bin/sleep"), program));
     ASSERT_TRUE(QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner));
     setKeyboardCommand(program, {QStringLiteral("30")});

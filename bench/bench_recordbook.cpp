@@ -1,0 +1,82 @@
+// Cost of the record screen on the generated 2,000-line book: opening it to its last month (load under
+// the wait window, month laid, screen painted) and paging one month (laid and painted).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+
+#include "app/recordbook/FrmMKarte02_001.h"
+#include "app/recordbook/KarteMonthView.h"
+#include "app/recordbook/KarteOpen.h"
+#include "app/recordbook/core/KarteGlobals.h"
+#include "bench/RecordBook2000.h"
+#include "platform/spread/SpreadGrid.h"
+
+namespace {
+
+using benchbook::book;
+
+// The record screen, set up as the opening does, with the image folder it needs.
+FrmMKarte02_001* screen() {
+    static QTemporaryDir images;
+    if (FrmMKarte02_001* f = FrmMKarte02_001::loaded())
+        return f;
+    gStrImagePath = images.path();
+    QDir().mkpath(images.filePath(QStringLiteral("temp")));
+    FrmMKarte02_001* f = FrmMKarte02_001::load();
+    MdlKarteMain::PSuKarteSheetInit(f->sheet());
+    f->show();
+    return f;
+}
+
+void BM_OpenBook2000ToLastMonth(benchmark::State& state) {
+    if (!book().ok) {
+        state.SkipWithError("could not generate the book");
+        return;
+    }
+    FrmMKarte02_001* f = screen();
+    for (auto _ : state) {
+        if (!MdlKarteMain::PFuBolPersonalGet(*f)) {
+            state.SkipWithError("the book did not open");
+            return;
+        }
+        f->repaint();
+    }
+    state.counters["lines"] = static_cast<double>(MdlKarteMain::chainRecs().size());
+    state.counters["monthRows"] = f->SpdKarte()->maxRows();
+}
+BENCHMARK(BM_OpenBook2000ToLastMonth)->Unit(benchmark::kMillisecond);
+
+void BM_PageOneMonth(benchmark::State& state) {
+    if (!book().ok) {
+        state.SkipWithError("could not generate the book");
+        return;
+    }
+    FrmMKarte02_001* f = screen();
+    if (!MdlKarteMain::PFuBolPersonalGet(*f)) {
+        state.SkipWithError("the book did not open");
+        return;
+    }
+    int direction = 1; // back through the book, forward again at its start
+    for (auto _ : state) {
+        if (!f->CmdPageCange(direction)->isEnabled())
+            direction = 1 - direction;
+        f->CmdPageCange_Click(direction);
+        f->repaint();
+    }
+    state.counters["monthRows"] = f->SpdKarte()->maxRows();
+}
+BENCHMARK(BM_PageOneMonth)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

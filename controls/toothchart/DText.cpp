@@ -1,0 +1,68 @@
+#include "controls/toothchart/DText.h"
+
+#include <QPaintEvent>
+#include <cmath>
+
+#include "platform/error/VbError.h"
+#include "platform/gdi/PaintSurface.h"
+
+using gdi::kTwipsPerPixel;
+
+namespace {
+
+// The border is two pixels on each side.
+constexpr int kBorderPx = 2;
+
+} // namespace
+
+DText::DText(QWidget* parent)
+    : QWidget(parent), scroll_(new DTextScroll(this)), foreColor_(gdi::syscolor::kButtonText) {
+    scroll_->setObjectName(QStringLiteral("DTextScroll1"));
+    setFocusPolicy(Qt::NoFocus);
+    setFocusProxy(scroll_);
+    connect(scroll_, &DTextScroll::Change, this, &DText::Change);
+}
+
+void DText::setBackStyle(const QString& value) {
+    // As the runtime converts a text to a whole number: blanks around it allowed, halves to even.
+    bool ok = false;
+    const double v = value.toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        throw VbError::of(13, QStringLiteral("DText"));
+    const double whole = std::nearbyint(v);
+    if (whole < -32768 || whole > 32767)
+        throw VbError::of(6, QStringLiteral("DText"));
+    backStyle_ = gdi::vbRound(v);
+}
+
+void DText::paintBorder(gdi::Surface& s, QSize sizePx) {
+    const int w = sizePx.width();
+    const int h = sizePx.height();
+    const gdi::Brush oldBrush = s.selectBrush(gdi::nullBrush());
+    const gdi::Pen oldPen = s.selectPen(gdi::Pen{gdi::PenStyle::Solid, 1, QColor(172, 168, 153)});
+    s.rectangle(0, 0, w, h);
+    s.selectPen(gdi::Pen{gdi::PenStyle::Solid, 1, QColor(113, 111, 100)});
+    s.rectangle(1, 1, w - 1, h - 1);
+    s.selectPen(oldPen);
+    s.selectBrush(oldBrush);
+    // The right and bottom edges drawn over in light colours make the frame look sunken.
+    s.line(w - 1, 0, w - 1, h, Qt::white, 1);
+    s.line(0, h - 1, w - 1, h - 1, Qt::white, 1);
+    const QColor light(241, 239, 226);
+    s.line(w - 2, 1, w - 2, h - 1, light, 1);
+    s.line(1, h - 2, w - 2, h - 2, light, 1);
+}
+
+void DText::paintEvent(QPaintEvent*) {
+    gdi::DeviceSurface s(this, gdi::kScreenDpi);
+    s.clear(gdi::oleColor(backColor_));
+    paintBorder(s, size());
+}
+
+void DText::resizeEvent(QResizeEvent*) {
+    const int w = std::max(0, width() - 2 * kBorderPx);
+    const int h = std::max(0, height() - 2 * kBorderPx);
+    scroll_->setGeometry(kBorderPx, kBorderPx, w, h);
+    // The board never shrinks below the view.
+    scroll_->setMinHeight(h * kTwipsPerPixel);
+}
