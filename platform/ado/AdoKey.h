@@ -16,7 +16,7 @@ QByteArray rawKey(const QByteArray& salt, const QByteArray& password);
 // The raw key did not open the file but the password did: use the password for it from now on.
 void refuseRawKey(const QByteArray& salt, const QByteArray& password);
 // The page sizes of the program's database files: the engine's own, which every older file has, and the
-// larger one, with which a large register reads in a third less time.
+// larger one, in which a large register is read with a quarter of the pages to decrypt and check.
 constexpr int kEnginePageSize = 1024;
 constexpr int kLargePageSize = 4096;
 // The page size found for the file whose salt this is; 0 while none was found.
