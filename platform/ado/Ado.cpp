@@ -193,17 +193,19 @@ void Connection::openKeyed(const QString& path, const QByteArray& key) {
     const std::vector<int> sizes = pageSizesToTry(path, salt);
     int size = sizes.front();
     if (sizes.size() > 1) {
-        // The page size is found by reading the first page; when no size reads with this key, the first
-        // statement shows why.
+        // The page size is found by reading the first page; when no size reads with this key, or the file
+        // cannot be read now (locked, say), the first statement shows why.
         for (int candidate : sizes) {
             sqlite3* db = keyedHandle(path, key, candidate);
             try {
                 probe(db);
-            } catch (const VbError&) {
-                closeForGood(db);
-                continue;
+                keys::rememberPageSize(salt, candidate);
+            } catch (const VbError& e) {
+                if (e.number() == SQLITE_NOTADB) {
+                    closeForGood(db);
+                    continue;
+                }
             }
-            keys::rememberPageSize(salt, candidate);
             db_ = db;
             path_ = path;
             pageSize_ = candidate;
