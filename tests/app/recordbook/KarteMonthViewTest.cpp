@@ -196,8 +196,9 @@ TEST_F(KarteMonthView, RowsByKindOfLineNeverOverlap) {
         EXPECT_EQ(grid.getText(5, 1), c.rows == 1 ? QStringLiteral("0") : QStringLiteral("1"));
         const bool picture = style(3, 1).type == SpreadGrid::CellTypePicture;
         EXPECT_EQ(picture, c.chart) << what.toStdString();
-        if (c.chart && c.obj == kObjInspection)
+        if (c.chart && c.obj == kObjInspection) {
             EXPECT_EQ(gridModel(grid).cell(3, 1).picture->height(), c.rows * 22);
+        }
         EXPECT_EQ(grid.maxRows(), c.rows + 8 + 15) << what.toStdString();
     }
 }
