@@ -1,5 +1,6 @@
 // Reading printed PDFs in tests with poppler's tools: page count, text, a page as a picture.
 #pragma once
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QString>
@@ -7,6 +8,12 @@
 #include <QTemporaryDir>
 
 namespace pdftools {
+
+// Where the tests keep printed pages and screen pictures for looking at them (build/tests/printing).
+inline QString keptFile(const QString& name) {
+    QDir().mkpath(QStringLiteral(ORVANTA_BIN_DIR "/../tests/printing"));
+    return QStringLiteral(ORVANTA_BIN_DIR "/../tests/printing/") + name;
+}
 
 // Standard output of a tool run on a file ("" when it cannot run).
 inline QString run(const QString& program, const QStringList& args) {

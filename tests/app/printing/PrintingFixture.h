@@ -23,11 +23,7 @@ inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
 
-// Where the PDFs and screen pictures of the tests are kept for looking at them (build/tests/printing).
-inline QString keptFile(const QString& name) {
-    QDir().mkpath(QStringLiteral(ORVANTA_BIN_DIR "/../tests/printing"));
-    return QStringLiteral(ORVANTA_BIN_DIR "/../tests/printing/") + name;
-}
+using pdftools::keptFile;
 
 class PrintingFixture : public ::testing::Test {
 protected:
