@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/printing/PrintingGlobals.h"
+#include "app/recordbook/MdlKartePrint.h"
 #include "app/recordbook/RecordBookServices.h"
 #include "app/shell/MdlMain.h"
 
@@ -10,5 +11,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     PSuPrintingRegisterRelease();
     PSuRecordBookRegister();
+    MdlKartePrint::PSuKartePrintRegister();
     return MdlMain::runProgram(app);
 }

@@ -4,6 +4,7 @@
 
 #include "app/printing/MdlGlyphorPrint.h"
 #include "app/shell/ShellGlobals.h"
+#include "controls/toothchart/DTextLayout.h"
 #include "controls/toothchart/DTextMarkup.h"
 #include "platform/error/VbError.h"
 
@@ -78,11 +79,13 @@ void drawCell(gdi::Surface& t, const gdi::GdiRect& rect, const DTextMarkup::Elem
         MdlGlyphorPrint::PSuGlyphorPrint(t, g.code, g.partText, h, w, t.font(), rect, c.left, c.top);
         break;
     }
-    case Kind::Circle:
+    case Kind::Circle: {
         // The whole run was measured, a single circle is drawn: the gap after it is as it always was.
-        PSuDtextOut(t, rect, vbRound(c.left + c.width / 4.0), vbRound(c.top + c.height / 4.0), e.inner, 50);
-        PSuDtextOut(t, rect, c.left, c.top, QStringLiteral("○"), 100);
+        const QPoint inner = DTextLayout::circleInnerOffset(t, e.inner);
+        PSuDtextOut(t, rect, c.left + inner.x(), c.top + inner.y(), e.inner, 50);
+        PSuDtextOut(t, rect, c.left, c.top, DTextLayout::kCircle, 100);
         break;
+    }
     case Kind::Other:
     case Kind::Char:
         PSuDtextOut(t, rect, c.left, c.top, e.text, 100);

@@ -21,6 +21,16 @@ private:
 
 } // namespace
 
+std::vector<long> monthRecs() {
+    std::vector<long> recs;
+    StepLimit limit;
+    for (long rec = gLngMonthFirstRec; rec != 0 && rec != gLngMonthNextRec; rec = lineAt(rec).nxt_rec_no) {
+        limit.step(rec);
+        recs.push_back(rec);
+    }
+    return recs;
+}
+
 QString lineMonth(long rec) {
     return text::vbLeft(lineAt(rec).karte_date, 7);
 }

@@ -2,9 +2,13 @@
 // chain order, not by calendar) and taking an unsaved line out of the chain.
 #pragma once
 #include <QString>
+#include <vector>
 
 namespace MdlKarteMain {
 
+// The lines of the shown month (gLngMonthFirstRec up to gLngMonthNextRec) in chain order. A broken
+// or looping chain throws.
+std::vector<long> monthRecs();
 // The month key of a line: "yyyy/mm" of its date.
 QString lineMonth(long rec);
 // The first line after rec's month along the chain; 0 at the chain's end.

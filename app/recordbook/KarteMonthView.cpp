@@ -4,6 +4,7 @@
 #include <QDate>
 
 #include "app/recordbook/KarteCharts.h"
+#include "app/recordbook/KarteMonthChain.h"
 #include "app/recordbook/core/KarteGlobals.h"
 #include "app/recordbook/core/KarteTrap.h"
 #include "app/shell/ShellGlobals.h"
@@ -38,18 +39,6 @@ void plainFont(SpreadGrid& g, double size) {
     g.setFontItalic(false);
     g.setFontStrikethru(false);
     g.setFontUnderline(false);
-}
-
-// The lines of the shown month in chain order, the walk bounded by the book's size.
-std::vector<long> monthRecs() {
-    std::vector<long> recs;
-    const size_t limit = gKarteLines.size();
-    for (long rec = gLngMonthFirstRec; rec != 0 && rec != gLngMonthNextRec; rec = lineAt(rec).nxt_rec_no) {
-        if (recs.size() >= limit)
-            throw VbError::of(9, QStringLiteral("Orvanta"), QStringLiteral("gKarteLines(%1)").arg(rec));
-        recs.push_back(rec);
-    }
-    return recs;
 }
 
 void enablePageButtons(KarteSheet& sheet) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "controls/toothchart/GlyphRenderer.h"
 #include "platform/gdi/Surface.h"
@@ -67,6 +68,15 @@ void drawString(gdi::Surface& t, int xTw, int yTw, const QString& s, int percent
 }
 
 } // namespace
+
+QPoint circleInnerOffset(gdi::Surface& s, const QString& inner) {
+    const double circleW = s.textWidthTw(kCircle);
+    const double circleH = s.textHeightTw(kCircle);
+    const auto [w, h] = atPercent(s, 50, [&] {
+        return std::pair{s.textWidthTw(inner), s.textHeightTw(inner)};
+    });
+    return QPoint(vbRound((circleW - w) / 2.0), vbRound((circleH - h) / 2.0));
+}
 
 int lineUnit(const gdi::Surface& s) {
     return vbRound(s.textHeightTw(QStringLiteral("\r")) / 2.0);
@@ -141,11 +151,12 @@ void paint(gdi::Surface& target, const QVector<DTextCell>& cells, GlyphRenderer&
                 continue;
         }
         switch (c.kind) {
-        case Kind::Circle:
-            drawString(target, vbRound(c.LngLeft + c.LngWidth / 4.0), vbRound(c.LngTop + c.LngHeight / 4.0),
-                       c.StrInner, 50);
-            drawString(target, c.LngLeft, c.LngTop, QStringLiteral("○"), 100);
+        case Kind::Circle: {
+            const QPoint inner = circleInnerOffset(target, c.StrInner);
+            drawString(target, c.LngLeft + inner.x(), c.LngTop + inner.y(), c.StrInner, 50);
+            drawString(target, c.LngLeft, c.LngTop, kCircle, 100);
             break;
+        }
         case Kind::Half:
             drawString(target, c.LngLeft, c.LngTop, c.StrInner, 50);
             break;

@@ -2,6 +2,7 @@
 // any surface.
 #pragma once
 #include <QFont>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QVector>
@@ -53,6 +54,13 @@ int lineUnit(const gdi::Surface& s);
 // hold them and then fitted to the text (never below minHeightTw when it shrinks; a board not taller than
 // the text keeps its height).
 Result layout(const QString& text, int widthTw, int heightTw, int minHeightTw, const Measure& m);
+
+// The circle of a circled run, drawn at full size at the cell's top-left corner.
+inline const QString kCircle = QStringLiteral("○");
+// Where a circled run's inner text goes, in twips from the cell's top-left corner: at half the selected
+// font's size, centred in the full-size circle. The cell itself is as wide as the whole run's text, so
+// the circle leaves room after it.
+QPoint circleInnerOffset(gdi::Surface& s, const QString& inner);
 
 // Draws cells 1..n on the target in its selected font and text colour; cells lying wholly outside clipPx
 // (device pixels; a null rectangle draws all) are skipped.

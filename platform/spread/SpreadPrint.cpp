@@ -283,6 +283,22 @@ PageFrame frameFor(const SpreadModel& m, const PrintSettings& s, const QSize& pa
     return f;
 }
 
+// A page that is full before row `end` ends above the merged cells that would run over to the next
+// page; merged cells that started on an earlier page or are taller than the page are cut where it is full.
+int breakBeforeSpans(const SpreadModel& m, int first, int end) {
+    int moved = end;
+    for (bool again = true; again;) {
+        again = false;
+        for (const Span& sp : m.spans()) {
+            if (sp.row < moved && sp.row + sp.rows - 1 >= moved && sp.row > first) {
+                moved = sp.row;
+                again = true;
+            }
+        }
+    }
+    return moved;
+}
+
 } // namespace
 
 std::vector<PageSlice> paginate(const SpreadModel& m, const PrintSettings& s, const QSize& paperPx) {
@@ -299,8 +315,12 @@ std::vector<PageSlice> paginate(const SpreadModel& m, const PrintSettings& s, co
         int end = r;
         while (end <= lastRow) {
             const int h = m.rowHeightPx(end);
-            if (end > r && (m.rowData(end).pageBreak || used + h > availH))
+            if (end > r && m.rowData(end).pageBreak)
                 break;
+            if (end > r && used + h > availH) {
+                end = breakBeforeSpans(m, r, end);
+                break;
+            }
             used += h;
             ++end;
         }

@@ -67,7 +67,8 @@ struct PageSlice {
 int printLastRow(const SpreadModel& m, const PrintSettings& s);
 int printLastCol(const SpreadModel& m, const PrintSettings& s);
 // Pages for a paper of the given size in pixels (96 per inch): down the rows first, then across.
-// A page starts at a row with a page break and wherever the next row does not fit.
+// A page starts at a row with a page break and wherever the next row does not fit; a full page ends
+// above merged cells that would run over (unless they began on an earlier page).
 std::vector<PageSlice> paginate(const SpreadModel& m, const PrintSettings& s, const QSize& paperPx);
 // Prints every page; returns the number of pages, or -1 when the printer cannot be painted on.
 int printGrid(const SpreadModel& m, const PrintSettings& s, QPrinter& printer);

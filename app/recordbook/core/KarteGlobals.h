@@ -33,6 +33,12 @@ inline QString gStrKarteDateTo;
 inline QString gStrParts33; // tooth-part code and part text of the visit being entered
 inline QString gStrPartsText;
 
+// Page margins of the printed record book (twips), read from the settings file before each print.
+inline float gSngPrintMarginTop = 567;
+inline float gSngPrintMarginBottom = 283.5;
+inline float gSngPrintMarginLeft = 567;
+inline float gSngPrintMarginRight = 567;
+
 // The visit record handed to and from the instruction entry.
 inline InstructEntryData gKarteInfo;
 

@@ -75,8 +75,8 @@ TEST_F(MarkupPrintTest, LayoutHeightAndCellsAsWritten) {
          600,
          17,
          {{"a", 100, 50, 12}, {"/", 117, 50, 12}, {"{", 134, 50, 12}, {"b", 151, 50, 12}}},
-        // A circled character: the inner text at half size a quarter in, then the circle.
-        {QStringLiteral("/{C1/}"), 600, 16, {{"1", 124, 54, 6}, {"○", 100, 50, 12}}},
+        // A circled character: the inner text at half size centred in the circle, then the circle.
+        {QStringLiteral("/{C1/}"), 600, 16, {{"1", 104, 54, 6}, {"○", 100, 50, 12}}},
         // A glyph run without a tooth and without a part text takes no room.
         {glyphRun, 600, 16, {}},
         {glyphRun + QStringLiteral("a"), 600, 17, {{"a", 100, 50, 12}}},

@@ -3,7 +3,6 @@
 #pragma once
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -16,6 +15,7 @@
 #include "platform/msgbox/Modal.h"
 #include "platform/msgbox/MsgBox.h"
 #include "platform/printer/Printer.h"
+#include "support/PdfTools.h"
 #include "support/TestSupport.h"
 
 // Readable QString values in failure output.
@@ -23,11 +23,7 @@ inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
 
-// Where the PDFs and screen pictures of the tests are kept for looking at them (build/tests/printing).
-inline QString keptFile(const QString& name) {
-    QDir().mkpath(QStringLiteral(ORVANTA_BIN_DIR "/../tests/printing"));
-    return QStringLiteral(ORVANTA_BIN_DIR "/../tests/printing/") + name;
-}
+using pdftools::keptFile;
 
 class PrintingFixture : public ::testing::Test {
 protected:
@@ -104,27 +100,9 @@ protected:
     }
 
     // Output of a poppler tool on a file ("" when it cannot run).
-    static QString tool(const QString& program, QStringList args) {
-        QProcess p;
-        p.start(program, args);
-        if (!p.waitForFinished(60000))
-            return QString();
-        return QString::fromUtf8(p.readAllStandardOutput());
-    }
-    static int pdfPages(const QString& pdf) {
-        const QString info = tool(QStringLiteral("pdfinfo"), {pdf});
-        for (const QString& line : info.split(u'\n'))
-            if (line.startsWith(QStringLiteral("Pages:")))
-                return line.mid(6).trimmed().toInt();
-        return -1;
-    }
-    static QString pdfText(const QString& pdf, int page = 0) {
-        QStringList args{QStringLiteral("-layout")};
-        if (page > 0)
-            args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
-                 << QString::number(page);
-        return tool(QStringLiteral("pdftotext"), args << pdf << QStringLiteral("-"));
-    }
+    static QString tool(const QString& program, QStringList args) { return pdftools::run(program, args); }
+    static int pdfPages(const QString& pdf) { return pdftools::pages(pdf); }
+    static QString pdfText(const QString& pdf, int page = 0) { return pdftools::text(pdf, page); }
 
     QTemporaryDir dir;
     PatientInfo savedPatient;

@@ -205,6 +205,35 @@ TEST_F(Editor, BorderAndGeometry) {
     EXPECT_EQ(text->scroll()->MinHeight(), 96 * 15);
 }
 
+// A circled run: its text at half size inside the full-size circle, nothing beside the circle in the
+// rest of its cell; the board light grey and the text dark whether the editor is enabled or not.
+TEST_F(Editor, CircledRunsDrawTheirTextInsideTheCircle) {
+    text->setPPoStrDString(QStringLiteral("/{C1/}/{Cあ/}/{c①/}"));
+    const QFontMetrics fm(board->font());
+    const int circle = fm.horizontalAdvance(QStringLiteral("○"));
+    for (const bool enabled : {true, false}) {
+        text->setEnabledText(enabled);
+        const QImage img = board->grab().toImage();
+        auto dark = [&](int x1, int y1, int x2, int y2) {
+            int n = 0;
+            for (int y = y1; y < y2; ++y)
+                for (int x = x1; x < x2; ++x)
+                    n += img.pixelColor(x, y).lightness() < 160;
+            return n;
+        };
+        ASSERT_EQ(board->cells().size(), 4);
+        for (int i = 1; i <= 3; ++i) {
+            const DTextCell& c = board->cells().at(i);
+            const int left = c.LngLeft / 15, top = c.LngTop / 15, w = c.LngWidth / 15, h = c.LngHeight / 15;
+            SCOPED_TRACE(c.StrCell.toStdString());
+            EXPECT_GT(
+                dark(left + circle * 3 / 10, top + h * 3 / 10, left + circle * 7 / 10, top + h * 7 / 10), 0);
+            EXPECT_EQ(dark(left + circle + 1, top, left + w, top + h), 0);
+        }
+        EXPECT_EQ(img.pixelColor(img.width() - 2, img.height() - 2), QColor(224, 224, 224)) << enabled;
+    }
+}
+
 TEST_F(Editor, ScrollsToKeepTheCaretInView) {
     QScrollBar* bar = text->scroll()->scrollBar();
     setText(QStringLiteral("short"), 5);

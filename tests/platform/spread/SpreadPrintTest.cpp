@@ -8,7 +8,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/error/VbError.h"
+#include <QTableView>
+
 #include "platform/spread/SpreadGrid.h"
+#include "platform/spread/SpreadModel.h"
 #include "platform/spread/SpreadPaint.h"
 #include "platform/spread/SpreadPrint.h"
 #include "platform/text/Text.h"
@@ -273,6 +276,38 @@ TEST(SpreadPagination, PageSlicesFromTheModel) {
     g.setRowPageBreak(false);
     ASSERT_TRUE(g.printSheet(printer.get()));
     EXPECT_EQ(g.lastPrintPageCount(), 1);
+}
+
+TEST(SpreadPagination, FullPageEndsAboveMergedRows) {
+    PrintSettings s;
+    s.footer = kFooter;
+    int full = 0; // rows of a full page without merged cells
+    {
+        SpreadGrid g;
+        fillLines(g, 100, 100);
+        full = paginate(*static_cast<const SpreadModel*>(g.view()->model()), s, a4Px()).front().row2;
+    }
+    ASSERT_GT(full, 20);
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, int>> spans; // first row, rows (columns 1 and 2 in turn)
+        int lastRowOfPage1;
+    } cases[] = {
+        {"merged rows over the page end move whole", {{full - 2, 6}}, full - 3},
+        {"merged rows ending on the last row that fits stay", {{full - 4, 5}}, full},
+        {"merged rows overlapping them move along", {{full - 10, 12}, {full - 1, 5}}, full - 11},
+        {"merged rows taller than a page are cut", {{1, full + 5}}, full},
+    };
+    for (const Case& c : cases) {
+        SpreadGrid g;
+        fillLines(g, 100, 100);
+        int col = 1;
+        for (const auto& [row, rows] : c.spans)
+            g.addCellSpan(col++, row, 1, rows);
+        const auto pages = paginate(*static_cast<const SpreadModel*>(g.view()->model()), s, a4Px());
+        EXPECT_EQ(pages.front().row2, c.lastRowOfPage1) << c.what;
+        EXPECT_EQ(pages.at(1).row1, c.lastRowOfPage1 + 1) << c.what;
+    }
 }
 
 TEST(SpreadPrint, JobNameReachesThePdf) {
