@@ -2,6 +2,7 @@
 // start-up procedure.
 #include <QApplication>
 
+#include "app/entry/MdlPlaqueEntry.h"
 #include "app/printing/PrintingGlobals.h"
 #include "app/recordbook/RecordBookServices.h"
 #include "app/shell/MdlMain.h"
@@ -10,5 +11,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     PSuPrintingRegisterRelease();
     PSuRecordBookRegister();
+    MdlPlaqueEntry::PSuPlaqueEntryRegister();
     return MdlMain::runProgram(app);
 }
