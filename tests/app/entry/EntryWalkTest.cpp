@@ -294,6 +294,8 @@ TEST_F(EntryWalk, OneVisitFromLoginToPrintedSheet) {
              rec),
         QStringList{QString()});
     ASSERT_TRUE(QFile::exists(pdf));
+    if (qEnvironmentVariableIsSet("ORVANTA_GRAB_DIR"))
+        QFile::copy(pdf, qEnvironmentVariable("ORVANTA_GRAB_DIR") + QStringLiteral("/walk_sheet.pdf"));
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     ASSERT_TRUE(text.waitForFinished(60000));
