@@ -7,6 +7,7 @@
 #include "app/entry/FrmMKarte03_004.h"
 #include "app/entry/FrmMKarteS_001.h"
 #include "app/entry/FrmMKarteS_008.h"
+#include "app/printing/FrmMKarte03_005.h"
 #include "app/shell/FrmMKarteS_009.h"
 #include "controls/toothchart/DTextBoard.h"
 
@@ -246,4 +247,28 @@ TEST_F(EntryEdit, DeleteAndRestoreHandTheMarkBack) {
         EXPECT_EQ(gKarteInfo.updated, c.mark != nullptr);
         EXPECT_EQ(gKarteInfo.visit.del_mark, c.mark ? QString::fromLatin1(c.mark) : v.del_mark);
     }
+}
+
+TEST_F(EntryEdit, PrintAndExportButtons) {
+    gBolMainBtn = true;
+    handOver(QStringLiteral("2"),
+             visitOf(QStringLiteral("2024/06/03"), QStringLiteral("10:00"), QStringLiteral("10:30")));
+    ASSERT_TRUE(open([&](Entry& f) {
+        // What is being typed is not on the sheet: the user is told so before the selection opens.
+        QTest::mouseClick(f.PlaqueCheckCell(3), Qt::LeftButton);
+        onScreen<FrmMKarte03_005>([](FrmMKarte03_005& s) { click(s, "CmdCancel"); });
+        click(f, "CmdPrint");
+        EXPECT_EQ(messageNumbers(), QStringList{"207"});
+        EXPECT_EQ(modal::shown().last(), QStringLiteral("FrmMKarte03_005"));
+        // The debug export: the item list as text beside the program.
+        click(f, "cmdSeisouCSV");
+        const QByteArray saved = testsupport::readBytes(gStrAppPath + QStringLiteral("SpdCleaning.txt"));
+        EXPECT_TRUE(text::fromCp932(saved).startsWith(
+            QStringLiteral("歯ブラシ（ふつう）\r\n歯ブラシ（やわらかめ）\r\n")));
+        msgbox::clearShown();
+        gStrAppPath = gStrAppPath + QStringLiteral("no-such-folder/");
+        click(f, "cmdSeisouCSV");
+        ASSERT_EQ(msgbox::shown().size(), 1);
+        EXPECT_EQ(msgbox::shown().first().caption, kAppTitle);
+    }));
 }
