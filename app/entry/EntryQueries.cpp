@@ -55,7 +55,7 @@ QString overlapCountSql(const QString& personalId, const QString& staffClassCode
 }
 
 bool runRead(const QString& proc, const QString& sql, const QString& failureMessage,
-             const std::function<void(ado::Recordset&)>& read) {
+             const std::function<void(ado::Recordset&)>& read, QueryLog log) {
     std::unique_ptr<ado::Connection> con;
     std::unique_ptr<ado::Recordset> rs;
     try {
@@ -67,8 +67,9 @@ bool runRead(const QString& proc, const QString& sql, const QString& failureMess
         if (!MdlCommADODB::PFuBolExecuteSql(sql, *con, count, 0, rs)) {
             // The data access has shown and logged the engine's words already.
             PFuBolPutLog(proc, QStringLiteral("ＳＱＬの実行に失敗"));
-            PFuBolPutLog(proc, sql);
-            MdlCommADODB::PSuDbCloseQuietly(rs, con);
+            if (log == QueryLog::WithQuery)
+                PFuBolPutLog(proc, sql);
+            MdlCommADODB::PFuDbConClose(*con);
             PFuDispMessage(QStringLiteral("032"), failureMessage, EnMsgDispButton::O, EnMsgDispIcon::Manual);
             return false;
         }
@@ -81,7 +82,7 @@ bool runRead(const QString& proc, const QString& sql, const QString& failureMess
         PFuBolPutLog(proc, desc);
         MdlCommADODB::PSuDbCloseQuietly(rs, con);
         PFuDispMessage(QStringLiteral("032"), failureMessage, EnMsgDispButton::O, EnMsgDispIcon::Manual,
-                       QStringLiteral("\r\n") + desc);
+                       desc.isEmpty() ? QString() : QStringLiteral("\r\n") + desc);
         return false;
     }
 }

@@ -24,11 +24,15 @@ std::vector<std::pair<QString, QString>> readCleaningRows(ado::Recordset& rs);
 QString overlapCountSql(const QString& personalId, const QString& staffClassCode, const QString& staffCode,
                         const QString& date, const QString& start, const QString& end);
 
+// What the log keeps of a failing query: its words alone, or its words and then the query.
+enum class QueryLog { Plain, WithQuery };
+
 // Runs one read on a connection of its own and hands the open recordset to read. No connection: the
-// log line "コネクション確立に失敗" under proc. A failing query: the log lines "ＳＱＬの実行に失敗" and
-// the query under proc, then message 032/<failureMessage>. An error while reading: a log line with its
-// description and the same message with a line break and the description. False after any failure.
+// log line "コネクション確立に失敗" under proc. A failing query: the log line "ＳＱＬの実行に失敗" under
+// proc (and the query after it, as asked), then message 032/<failureMessage>. An error while reading:
+// a log line with its description and the same message with a line break and the description. False
+// after any failure.
 bool runRead(const QString& proc, const QString& sql, const QString& failureMessage,
-             const std::function<void(ado::Recordset&)>& read);
+             const std::function<void(ado::Recordset&)>& read, QueryLog log = QueryLog::WithQuery);
 
 } // namespace entryqueries

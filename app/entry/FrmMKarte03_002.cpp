@@ -29,6 +29,7 @@
 
 #include <QTableView>
 #include <cmath>
+#include <map>
 
 using MdlCommInterface::PSuMousePointer;
 
@@ -46,6 +47,24 @@ constexpr int kNo = 7;
 int ask(const char* number, EnMsgDispButton buttons, EnMsgDispIcon icon, const QString& added = QString()) {
     return PFuDispMessage(MdlSubScreen::kWorkId, QString::fromLatin1(number), buttons, icon, added);
 }
+
+// The buttons and states of each mode: delete and restore (enabled, disabled or hidden), whether the
+// visit can be edited and accepted, and the cancel cross.
+enum class Shown { Enabled, Disabled, Hidden };
+enum class DeleteMark { Hidden, Shown, AsStored };
+struct ModeButtons {
+    Shown remove, restore;
+    bool accept; // the visit can be edited and accepted
+    DeleteMark deleteMark;
+};
+const std::map<int, ModeButtons> kModeButtons = {
+    {1, {Shown::Disabled, Shown::Disabled, true, DeleteMark::Hidden}},  // new visit
+    {2, {Shown::Disabled, Shown::Disabled, true, DeleteMark::Hidden}},  // new line
+    {3, {Shown::Enabled, Shown::Disabled, false, DeleteMark::Hidden}},  // stored
+    {4, {Shown::Hidden, Shown::Enabled, false, DeleteMark::Shown}},     // deleted, not yet saved
+    {5, {Shown::Disabled, Shown::Disabled, false, DeleteMark::Shown}},  // stored as deleted
+    {6, {Shown::Disabled, Shown::Hidden, false, DeleteMark::AsStored}}, // view only
+};
 
 bool isEditMode(const QString& mode) {
     return mode == QLatin1String("1") || mode == QLatin1String("2");
@@ -244,55 +263,24 @@ bool FrmMKarte03_002::SuScreenInit() {
 }
 
 void FrmMKarte03_002::SuButtonsByMode(const QString& mode) {
-    QPushButton* remove = ui->CmdFNC_1;
-    QPushButton* restore = ui->CmdFNC_2;
-    QPushButton* accept = ui->CmdUpdate;
-    bool gridTabStop = true;
-    switch (text::vbCLng(mode, kSource)) {
-    case 1:
-    case 2:
-        remove->setEnabled(false);
-        restore->setEnabled(false);
-        accept->setEnabled(true);
-        editable_ = true;
-        showDeleteMark_ = false;
-        break;
-    case 3:
-        remove->setEnabled(true);
-        restore->setEnabled(false);
-        accept->setEnabled(false);
-        editable_ = false;
-        showDeleteMark_ = false;
-        gridTabStop = false;
-        break;
-    case 4:
-        remove->setVisible(false);
-        restore->setEnabled(true);
-        accept->setEnabled(false);
-        editable_ = false;
-        showDeleteMark_ = true;
-        gridTabStop = false;
-        break;
-    case 5:
-        remove->setEnabled(false);
-        restore->setEnabled(false);
-        accept->setEnabled(false);
-        editable_ = false;
-        showDeleteMark_ = true;
-        gridTabStop = false;
-        break;
-    case 6:
-        remove->setEnabled(false);
-        restore->setVisible(false);
-        accept->setEnabled(false);
-        editable_ = false;
-        gridTabStop = false;
-        break;
-    default:
-        break;
+    const auto row = kModeButtons.find(text::vbCLng(mode, kSource));
+    if (row != kModeButtons.end()) {
+        const ModeButtons& m = row->second;
+        for (const auto& [button, state] :
+             {std::pair{ui->CmdFNC_1, m.remove}, std::pair{ui->CmdFNC_2, m.restore}}) {
+            if (state == Shown::Hidden)
+                button->setVisible(false);
+            else
+                button->setEnabled(state == Shown::Enabled);
+        }
+        ui->CmdUpdate->setEnabled(m.accept);
+        editable_ = m.accept;
+        if (m.deleteMark != DeleteMark::AsStored)
+            showDeleteMark_ = m.deleteMark == DeleteMark::Shown;
+        // A visit that cannot be edited keeps its item list out of the way of the Tab key.
+        if (!m.accept)
+            ui->SpdCleaning->view()->setFocusPolicy(Qt::ClickFocus);
     }
-    if (!gridTabStop)
-        ui->SpdCleaning->view()->setFocusPolicy(Qt::ClickFocus);
 
     for (QPushButton* b : cmdInstMainPoint_)
         b->setEnabled(editable_);

@@ -134,11 +134,13 @@ bool FrmMKarte03_002::FuBolActInstructionSerach(long& count) {
         gPatientInfo.personal_id, gStaffLoginInfo.staff_class_code, gStaffLoginInfo.staff_code,
         dateText(era::parseDate(ui->ImdEntryDate->Text())), ui->ImiTime_0->text(), ui->ImiTime_1->text());
     count = 0;
-    return entryqueries::runRead(QStringLiteral("FuBolActInstructionSerach"), sql, QStringLiteral("805"),
-                                 [&count](ado::Recordset& rs) {
-                                     if (!rs.eof())
-                                         count = static_cast<long>(rs.field(0).toLongLong());
-                                 });
+    return entryqueries::runRead(
+        QStringLiteral("FuBolActInstructionSerach"), sql, QStringLiteral("805"),
+        [&count](ado::Recordset& rs) {
+            if (!rs.eof())
+                count = static_cast<long>(rs.field(0).toLongLong());
+        },
+        entryqueries::QueryLog::Plain);
 }
 
 void FrmMKarte03_002::SuGetDateTime() {

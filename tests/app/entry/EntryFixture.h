@@ -6,9 +6,22 @@
 #include <QTest>
 
 #include "app/shell/MdlCommInterface.h"
+#include "controls/dental/PlaqueCheck.h"
 #include "platform/msgbox/Modal.h"
 #include "platform/spread/SpreadGrid.h"
 #include "support/RecordBookFixture.h"
+
+// The faces of a plaque cell as "UDLR" letters ("-" for a face not set), "M" for a lost tooth.
+inline QString faces(const PlaqueCheck& c) {
+    if (c.Lost())
+        return QStringLiteral("M");
+    QString s;
+    s += c.PlaqueU() ? u'U' : u'-';
+    s += c.PlaqueD() ? u'D' : u'-';
+    s += c.PlaqueL() ? u'L' : u'-';
+    s += c.PlaqueR() ? u'R' : u'-';
+    return s;
+}
 
 class EntryFixture : public RecordBookFixture {
 protected:

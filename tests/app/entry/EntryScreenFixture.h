@@ -128,17 +128,6 @@ protected:
         }
         return out;
     }
-    // The faces of a cell as "UDLR" letters, "M" for a lost tooth.
-    static QString faces(const PlaqueCheck& c) {
-        if (c.Lost())
-            return QStringLiteral("M");
-        QString s;
-        s += c.PlaqueU() ? u'U' : u'-';
-        s += c.PlaqueD() ? u'D' : u'-';
-        s += c.PlaqueL() ? u'L' : u'-';
-        s += c.PlaqueR() ? u'R' : u'-';
-        return s;
-    }
     // The message numbers of the boxes shown, by their texts in the shipped message file.
     QStringList messageNumbers() const {
         QStringList out;
