@@ -52,19 +52,6 @@ TEST(EntryPlaqueChart, PresentTeethFollowTheToothPart) {
     EXPECT_EQ(presentCells(QStringLiteral("N")), QString());
 }
 
-TEST(EntryPlaqueChart, CellCodesAreTheInverseOfTheStoredFaces) {
-    for (int q = 0; q < 4; ++q)
-        for (int bits = 0; bits < 16; ++bits) {
-            QString code;
-            for (int k = 0; k < 4; ++k)
-                code += (bits >> (3 - k)) & 1 ? u'1' : u'0';
-            EXPECT_EQ(MdlPlaque::codeOf(MdlPlaque::facesOf(code, q), q), code) << q;
-        }
-    // Upper left with only the left face, lower right with only the bottom face.
-    EXPECT_EQ(MdlPlaque::codeOf({false, false, true, false}, 1), QStringLiteral("1000"));
-    EXPECT_EQ(MdlPlaque::codeOf({false, true, false, false}, 2), QStringLiteral("0010"));
-}
-
 TEST_F(EntryEdit, PlaqueClicksCountAndLostTeethSpringBack) {
     handOver(QStringLiteral("1"), visitOf(QStringLiteral("2024/06/03")));
     ASSERT_TRUE(open([](Entry& f) {
@@ -148,9 +135,6 @@ TEST_F(EntryEdit, CommentButtonsInsertIntoTheirOwnField) {
          0, QStringLiteral("/{Babc/}"), true, true},
         {"CmdMessage_1", [] { onScreen<FrmMKarteS_001>([](FrmMKarteS_001& s) { click(s, "CmdFNC_0"); }); }, 1,
          kEmptyRun, true, true},
-        // Going back from the sub-screen counts as done all the same.
-        {"CmdMessage_2", [] { onScreen<FrmMKarteS_008>([](FrmMKarteS_008& s) { click(s, "CmdFNC_1"); }); }, 1,
-         QString(), true, true},
         {"CmdInstMainPoint_0",
          [] {
              onScreen<FrmMKarte03_004>([](FrmMKarte03_004& p) {
@@ -218,34 +202,6 @@ TEST_F(EntryEdit, EveryTouchIsAskedAboutOnTheWayBack) {
         }));
         EXPECT_EQ(messageNumbers(), touched ? (QStringList{"003", "003"}) : QStringList());
         EXPECT_FALSE(gKarteInfo.updated);
-    }
-}
-
-TEST_F(EntryEdit, DeleteAndRestoreHandTheMarkBack) {
-    struct Case {
-        const char *mode, *button;
-        int answer;
-        const char* mark; // nullptr: the screen stays, nothing handed back
-    };
-    const Case cases[] = {{"3", "CmdFNC_1", msgbox::IDNO, nullptr},
-                          {"3", "CmdFNC_1", msgbox::IDYES, "1"},
-                          {"4", "CmdFNC_2", msgbox::IDNO, nullptr},
-                          {"4", "CmdFNC_2", msgbox::IDYES, " "}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.mode) + c.button + std::to_string(c.answer));
-        msgbox::clearShown();
-        InstructVisitData v =
-            visitOf(QStringLiteral("2024/05/20"), QStringLiteral("10:00"), QStringLiteral("10:30"));
-        v.del_mark = c.mode[0] == '4' ? QStringLiteral("1") : QString();
-        handOver(QString::fromLatin1(c.mode), v);
-        ASSERT_TRUE(open([&](Entry& f) {
-            msgbox::pushAnswer(c.answer);
-            click(f, c.button);
-            EXPECT_EQ(f.isUnloaded(), c.mark != nullptr);
-        }));
-        EXPECT_EQ(messageNumbers(), QStringList{c.button[7] == '1' ? "001" : "002"});
-        EXPECT_EQ(gKarteInfo.updated, c.mark != nullptr);
-        EXPECT_EQ(gKarteInfo.visit.del_mark, c.mark ? QString::fromLatin1(c.mark) : v.del_mark);
     }
 }
 

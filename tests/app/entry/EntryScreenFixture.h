@@ -24,7 +24,7 @@ protected:
 
     void SetUp() override {
         EntryFixture::SetUp();
-        saved = {gStrEiseiChkMM, gBolMainBtn, gStrAppPath};
+        saved = {gStrEiseiChkMM, gBolMainBtn};
         gStrEiseiChkMM = QStringLiteral("20");
         gBolMainBtn = false;
         gStrKarteDateFrom = QStringLiteral("2000/01/01");
@@ -44,7 +44,6 @@ protected:
         entryclock::setNowSource({});
         gStrEiseiChkMM = saved.chk;
         gBolMainBtn = saved.mainBtn;
-        gStrAppPath = saved.appPath;
         EntryFixture::TearDown();
     }
 
@@ -90,12 +89,6 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return result;
     }
-    // The window becomes the active one, as the window system tells it.
-    static void activate(QWidget& w) {
-        QEvent e(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(&w, &e);
-    }
-
     static QString text(Entry& f, const char* name) {
         if (auto* l = f.findChild<QLabel*>(QLatin1String(name)))
             return l->text();
@@ -171,6 +164,5 @@ private:
     struct Saved {
         QString chk;
         bool mainBtn = false;
-        QString appPath;
     } saved;
 };
