@@ -2,6 +2,7 @@
 // start-up procedure.
 #include <QApplication>
 
+#include "app/entry/MdlPlaqueEntry.h"
 #include "app/printing/PrintingGlobals.h"
 #include "app/recordbook/MdlKartePrint.h"
 #include "app/recordbook/RecordBookServices.h"
@@ -12,5 +13,6 @@ int main(int argc, char** argv) {
     PSuPrintingRegisterRelease();
     PSuRecordBookRegister();
     MdlKartePrint::PSuKartePrintRegister();
+    MdlPlaqueEntry::PSuPlaqueEntryRegister();
     return MdlMain::runProgram(app);
 }

@@ -1,6 +1,7 @@
 #include "app/entry/ClockMinutes.h"
 
 #include "controls/timeentry/ClockText.h"
+#include "platform/text/Text.h"
 
 namespace clockminutes {
 
@@ -15,6 +16,12 @@ std::optional<long> minutesBetween(const QString& start, const QString& end) {
         return QDate(1899, 12, 30).daysTo(t.date()) * 1440 + t.time().hour() * 60 + t.time().minute();
     };
     return static_cast<long>(minuteOf(*b) - minuteOf(*a));
+}
+
+std::optional<long> shownMinutes(const QString& start, const QString& end) {
+    if (text::vbTrim(start).isEmpty() || text::vbTrim(end).isEmpty())
+        return std::nullopt;
+    return minutesBetween(start, end);
 }
 
 } // namespace clockminutes

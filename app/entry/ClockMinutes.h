@@ -9,4 +9,8 @@ namespace clockminutes {
 // boundaries passed; nothing when either text is not a date or time.
 std::optional<long> minutesBetween(const QString& start, const QString& end);
 
+// The minutes a screen shows between its two time controls' texts: nothing while either is blank or
+// cannot be read.
+std::optional<long> shownMinutes(const QString& start, const QString& end);
+
 } // namespace clockminutes

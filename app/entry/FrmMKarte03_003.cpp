@@ -1,6 +1,7 @@
 #include "app/entry/FrmMKarte03_003.h"
 
 #include "app/entry/ClockMinutes.h"
+#include "app/entry/PatientLabels.h"
 #include "app/entry/TextList.h"
 #include "app/recordbook/core/KarteGlobals.h"
 #include "app/shell/MdlCommInterface.h"
@@ -115,18 +116,7 @@ bool FrmMKarte03_003::SuScreenFill() {
 
         textlist::fillTextList(g, v.cleaning_imp);
 
-        ui->LblPersonalId->setText(gPatientInfo.personal_id);
-        ui->LblName->setText(gPatientInfo.name);
-        // A birthday that is no date leaves the label as designed, as an empty one does: it says
-        // nothing about the visit and must not keep the visit from being shown.
-        if (!text::vbTrim(gPatientInfo.birthday).isEmpty()) {
-            try {
-                ui->LblBirthday->setText(MdlCommInterface::PFuStrWarekiDate(gPatientInfo.birthday));
-            } catch (const VbError&) {
-            }
-        }
-        ui->LblAge->setText(gPatientInfo.age);
-        ui->LblSex->setText(gPatientInfo.sex_name);
+        patientlabels::fill(*this);
         ui->LblWriPersonName->setText(v.staff_name);
 
         if (quorvin::vbIsDate(v.inst_start_time))
@@ -181,11 +171,7 @@ void FrmMKarte03_003::Form_Unload(bool&) {
 }
 
 void FrmMKarte03_003::ImiTime_Click(int, int) {
-    const QString start = text::vbTrim(ui->ImiTime_0->text());
-    const QString end = text::vbTrim(ui->ImiTime_1->text());
-    if (start.isEmpty() || end.isEmpty())
-        return;
-    if (const auto minutes = clockminutes::minutesBetween(start, end))
+    if (const auto minutes = clockminutes::shownMinutes(ui->ImiTime_0->text(), ui->ImiTime_1->text()))
         ui->LblMM->setText(QString::number(*minutes));
 }
 

@@ -1,5 +1,6 @@
 #include "app/entry/FrmMKarte03_004.h"
 
+#include "app/entry/EntryQueries.h"
 #include "app/entry/MdlSubScreen.h"
 #include "app/entry/TextList.h"
 #include "app/shell/MdlCommADODB.h"
@@ -99,35 +100,9 @@ bool FrmMKarte03_004::FuBolFormInit() {
 }
 
 bool FrmMKarte03_004::FuBolCommentKindSerach() {
-    const QString proc = QStringLiteral("FuBolCommentKindSerach");
-    std::unique_ptr<ado::Connection> con;
-    std::unique_ptr<ado::Recordset> rs;
-    try {
-        if (!MdlCommADODB::PFuBolDBConnect(con)) {
-            PFuBolPutLog(proc, QStringLiteral("コネクション確立に失敗"));
-            return false;
-        }
-        long count = 0;
-        if (!MdlCommADODB::PFuBolExecuteSql(commentKindSql(), *con, count, 0, rs)) {
-            PFuBolPutLog(proc, QStringLiteral("ＳＱＬの実行に失敗"));
-            MdlCommADODB::PFuDbConClose(*con);
-            PFuDispMessage(QStringLiteral("032"), QStringLiteral("803"), EnMsgDispButton::O,
-                           EnMsgDispIcon::Manual);
-            return false;
-        }
-        kinds_.clear();
-        kinds_ = readCommentKinds(*rs);
-        MdlCommADODB::PFuDbRsClose(*rs);
-        MdlCommADODB::PFuDbConClose(*con);
-        return true;
-    } catch (const std::exception& e) {
-        const QString desc = errorDescription(e);
-        PFuBolPutLog(proc, desc);
-        PFuDispMessage(QStringLiteral("032"), QStringLiteral("803"), EnMsgDispButton::O,
-                       EnMsgDispIcon::Manual, withDescription(desc));
-        MdlCommADODB::PSuDbCloseQuietly(rs, con);
-        return false;
-    }
+    return entryqueries::runRead(
+        QStringLiteral("FuBolCommentKindSerach"), commentKindSql(), QStringLiteral("803"),
+        [this](ado::Recordset& rs) { kinds_ = readCommentKinds(rs); }, entryqueries::QueryLog::Plain);
 }
 
 bool FrmMKarte03_004::FuBolCommentSerach(size_t kind) {

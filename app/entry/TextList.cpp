@@ -32,14 +32,16 @@ void setUpTextList(SpreadGrid& grid, int operationMode) {
 }
 
 void fillTextList(SpreadGrid& grid, const QStringList& texts) {
-    for (int i = 0; i < texts.size(); ++i) {
-        const int row = i + 1;
-        grid.setRow(row);
-        grid.setMaxRows(row);
-        grid.setCol(1);
-        grid.setTextValue(texts.at(i));
-        MdlCommInterface::PSuSpdCellSet(grid, 1, row);
-    }
+    for (int i = 0; i < texts.size(); ++i)
+        fillTextRow(grid, i + 1, texts.at(i));
+}
+
+void fillTextRow(SpreadGrid& grid, int row, const QString& text) {
+    grid.setRow(row);
+    grid.setMaxRows(row);
+    grid.setCol(1);
+    grid.setTextValue(text);
+    MdlCommInterface::PSuSpdCellSet(grid, 1, row);
 }
 
 } // namespace textlist

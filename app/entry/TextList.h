@@ -15,5 +15,8 @@ void setUpTextList(SpreadGrid& grid, int operationMode);
 // Text i goes to column 1 of row i + 1: the row is made current, the list grows to it, and the row
 // takes the height of its text. Rows beyond the texts are not touched.
 void fillTextList(SpreadGrid& grid, const QStringList& texts);
+// One row of that fill: the row made current, the list grown to it, the text in column 1, the row
+// as high as its text.
+void fillTextRow(SpreadGrid& grid, int row, const QString& text);
 
 } // namespace textlist

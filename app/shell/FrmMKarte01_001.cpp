@@ -205,5 +205,8 @@ void FrmMKarte01_001::Form_Unload(bool&) {
     if (auto& h = quitHandler())
         h();
     else
-        QCoreApplication::quit();
+        // Once this unload is over: the application closes every visible window before it quits, and
+        // this one is still shown and unloading now, so it would refuse and the program would go on.
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                                  Qt::QueuedConnection);
 }

@@ -15,6 +15,20 @@ constexpr Face kFaceOfChar[4][4] = {
     {L, R, D, U}, // lower left
 };
 
+bool& faceRef(PlaqueFaces& f, Face face) {
+    switch (face) {
+    case U:
+        return f.U;
+    case D:
+        return f.D;
+    case L:
+        return f.L;
+    case R:
+        break;
+    }
+    return f.R;
+}
+
 } // namespace
 
 bool isLostCode(const QString& code) {
@@ -32,24 +46,19 @@ PlaqueFaces facesOf(const QString& code, int quadrant) {
     PlaqueFaces f;
     if (quadrant < 0 || quadrant > 3)
         return f;
-    for (int k = 0; k < 4; ++k) {
-        const bool on = k < code.size() && code.at(k) == u'1';
-        switch (kFaceOfChar[quadrant][k]) {
-        case U:
-            f.U = on;
-            break;
-        case D:
-            f.D = on;
-            break;
-        case L:
-            f.L = on;
-            break;
-        case R:
-            f.R = on;
-            break;
-        }
-    }
+    for (int k = 0; k < 4; ++k)
+        faceRef(f, kFaceOfChar[quadrant][k]) = k < code.size() && code.at(k) == u'1';
     return f;
+}
+
+QString codeOf(const PlaqueFaces& faces, int quadrant) {
+    if (quadrant < 0 || quadrant > 3)
+        return QStringLiteral("0000");
+    PlaqueFaces f = faces;
+    QString code;
+    for (int k = 0; k < 4; ++k)
+        code += faceRef(f, kFaceOfChar[quadrant][k]) ? u'1' : u'0';
+    return code;
 }
 
 QString plaqueRateText(long faces, long present) {

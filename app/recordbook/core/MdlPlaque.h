@@ -34,6 +34,8 @@ bool isLostCode(const QString& code);
 QString matrixEntry(const QString& code);
 // The faces a (four-character) code sets on a tooth of the quadrant (0..3); only "1" sets a face.
 PlaqueFaces facesOf(const QString& code, int quadrant);
+// The four-character code of the faces set on a tooth of the quadrant (0..3): the inverse of facesOf.
+QString codeOf(const PlaqueFaces& faces, int quadrant);
 // The plaque rate faces / (present x 4) x 100 as "##0.00", halves rounded up; "" with no present tooth.
 QString plaqueRateText(long faces, long present);
 // The three label texts: present teeth, plaque faces, rate; all "" with no present tooth.

@@ -1,13 +1,8 @@
 // A program folder with the program's schema and messages, the current patient and a hygienist, the
 // minute step of the time lists, and helpers that drive the sub-screens through the modal seam.
 #pragma once
-#include <QPushButton>
-#include <QTableView>
-#include <QTest>
-
+#include "ScreenSteps.h"
 #include "app/shell/MdlCommInterface.h"
-#include "platform/msgbox/Modal.h"
-#include "platform/spread/SpreadGrid.h"
 #include "support/RecordBookFixture.h"
 
 class EntryFixture : public RecordBookFixture {
@@ -31,25 +26,6 @@ protected:
         RecordBookFixture::TearDown();
     }
 
-    // Queues what the user does on the next modal window.
-    template <typename F> static void onScreen(std::function<void(F&)> act) {
-        modal::pushResponder([act](QWidget& w) {
-            auto* f = dynamic_cast<F*>(&w);
-            ASSERT_NE(f, nullptr) << w.objectName().toStdString();
-            act(*f);
-        });
-    }
-    static void click(QWidget& form, const char* button) {
-        auto* b = form.findChild<QPushButton*>(QLatin1String(button));
-        ASSERT_NE(b, nullptr) << button;
-        b->click();
-    }
-    // A mouse click on a grid cell, as the user makes it.
-    static void clickCell(SpreadGrid& grid, int col, int row) {
-        QTableView* view = grid.view();
-        const QRect cell = view->visualRect(view->model()->index(row - 1, col - 1));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
-    }
     static QStringList column1(const SpreadGrid& grid) {
         QStringList out;
         for (int r = 1; r <= grid.maxRows(); ++r)

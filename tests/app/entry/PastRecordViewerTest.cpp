@@ -28,18 +28,6 @@ bool shown(Viewer& v, const char* name) {
     return w && w->isVisibleTo(&v);
 }
 
-// The faces of a cell as "UDLR" letters, "M" for a lost tooth.
-QString faces(const PlaqueCheck& c) {
-    if (c.Lost())
-        return QStringLiteral("M");
-    QString s;
-    s += c.PlaqueU() ? u'U' : u'-';
-    s += c.PlaqueD() ? u'D' : u'-';
-    s += c.PlaqueL() ? u'L' : u'-';
-    s += c.PlaqueR() ? u'R' : u'-';
-    return s;
-}
-
 // One earlier visit as the hand-over keeps it.
 InstructVisitData visitOf(const QString& entry, const QString& start, const QString& end,
                           const QString& delMark = QString()) {

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/shell/main/StartupFixture.h"
 
@@ -365,4 +366,16 @@ TEST_F(LoginWithoutLinks, TheFormStillOpensWithAnEmptyListAndRefusesEveryLogin) 
     msgbox::clearShown();
     logIn(-1, "abc");
     EXPECT_EQ(boxTexts(), QStringList{"001-202"});
+}
+
+TEST_F(Login, EndButtonEndsTheProgramsEventLoop) {
+    // The program's own end, not the tests' stand-in: the event loop must come to its end.
+    FrmMKarte01_001::setQuitHandler({});
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(5000);
+    QTimer::singleShot(0, login, [this] { button(login, "CmdEnd")->click(); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_EQ(FrmMKarte01_001::loaded(), nullptr);
 }
