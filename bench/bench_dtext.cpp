@@ -10,6 +10,8 @@
 #include "controls/toothchart/DText.h"
 #include "platform/gdi/GdiFont.h"
 
+#include "WidgetBenchMain.h"
+
 namespace {
 
 QString longText() {
@@ -86,12 +88,4 @@ BENCHMARK(BM_KeyPressAtEnd)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ORVANTA_WIDGET_BENCHMARK_MAIN()

@@ -10,6 +10,8 @@
 #include "controls/dental/ImageCompress.h"
 #include "platform/gdi/Gdi.h"
 
+#include "WidgetBenchMain.h"
+
 namespace {
 
 void cell(ImageCanvas& c, int left, int top, int width, int height) {
@@ -119,12 +121,4 @@ BENCHMARK(BM_LoadPhoto1280x960)->Arg(1280)->Arg(320)->Unit(benchmark::kMilliseco
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ORVANTA_WIDGET_BENCHMARK_MAIN()

@@ -10,6 +10,8 @@
 #include "app/shell/ShellGlobals.h"
 #include "platform/printer/Printer.h"
 
+#include "WidgetBenchMain.h"
+
 namespace {
 
 InstructEntryData tenVisits() {
@@ -91,11 +93,4 @@ BENCHMARK(BM_MeasureOneBlock)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+ORVANTA_WIDGET_BENCHMARK_MAIN()

@@ -13,6 +13,8 @@
 #include "bench/RecordBook2000.h"
 #include "platform/spread/SpreadGrid.h"
 
+#include "WidgetBenchMain.h"
+
 namespace {
 
 using benchbook::book;
@@ -71,12 +73,4 @@ BENCHMARK(BM_PageOneMonth)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ORVANTA_WIDGET_BENCHMARK_MAIN()

@@ -18,6 +18,8 @@
 #include "platform/entry/ImText.h"
 #include "platform/spread/SpreadGrid.h"
 
+#include "WidgetBenchMain.h"
+
 using benchdemo::demoPassword;
 
 namespace {
@@ -229,12 +231,4 @@ BENCHMARK_CAPTURE(BM_SearchButton, reading_1k, patientsearch::OptReading, QStrin
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ORVANTA_WIDGET_BENCHMARK_MAIN()

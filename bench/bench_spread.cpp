@@ -8,6 +8,8 @@
 
 #include "platform/spread/SpreadGrid.h"
 
+#include "WidgetBenchMain.h"
+
 namespace {
 
 QString addressOf(int i) {
@@ -217,12 +219,4 @@ BENCHMARK(BM_PaintScreenOf100000Rows)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ORVANTA_WIDGET_BENCHMARK_MAIN()
