@@ -23,8 +23,10 @@ class RowStore;
 // the recordset's rows alive and becomes a Qt value only when it is read.
 class Field {
 public:
-    Field() = default;
-    Field(QString name, QVariant value) : name_(std::move(name)), value_(std::move(value)) {}
+    // A Null field without a name.
+    Field();
+    // A field on its own holding value (an invalid or null QVariant is Null), read as a recordset's is.
+    Field(QString name, QVariant value);
     const QString& name() const;
     bool isNull() const;
     const QVariant& value() const;
@@ -40,12 +42,11 @@ private:
     friend class Recordset;
     Field(std::shared_ptr<const detail::RowStore> rows, size_t slot, int column);
 
-    std::shared_ptr<const detail::RowStore> rows_; // none: the value is value_
+    std::shared_ptr<const detail::RowStore> rows_; // never empty
     size_t slot_ = 0;
     int column_ = 0;
-    QString name_;
-    mutable QVariant value_;
-    mutable bool converted_ = true;
+    mutable QVariant value_; // the value as a Qt value, once read
+    mutable bool converted_ = false;
 };
 
 // All rows of one query, read at open: the row count is exact and the cursor moves freely.

@@ -14,17 +14,34 @@ using namespace engine;
 
 // ---- Field ---------------------------------------------------------------------------------
 
+namespace {
+
+// A store of one value in a column named name.
+std::shared_ptr<const detail::RowStore> oneValue(QString name, QVariant value) {
+    auto store = std::make_shared<detail::RowStore>(QStringList{std::move(name)});
+    store->addVariant(std::move(value));
+    return store;
+}
+
+} // namespace
+
+Field::Field() {
+    // Every unnamed Null field shares one store.
+    static const std::shared_ptr<const detail::RowStore> null = oneValue(QString(), QVariant());
+    rows_ = null;
+}
+
+Field::Field(QString name, QVariant value) : rows_(oneValue(std::move(name), std::move(value))) {}
+
 Field::Field(std::shared_ptr<const detail::RowStore> rows, size_t slot, int column)
-    : rows_(std::move(rows)), slot_(slot), column_(column), converted_(false) {}
+    : rows_(std::move(rows)), slot_(slot), column_(column) {}
 
 const QString& Field::name() const {
-    return rows_ ? rows_->names().at(column_) : name_;
+    return rows_->names().at(column_);
 }
 
 bool Field::isNull() const {
-    if (rows_)
-        return rows_->isNull(slot_);
-    return value_.isNull() || !value_.isValid();
+    return rows_->isNull(slot_);
 }
 
 const QVariant& Field::value() const {
@@ -38,19 +55,15 @@ const QVariant& Field::value() const {
 QString Field::toString() const {
     if (isNull())
         fail(kErrInvalidNull);
-    if (rows_)
-        return rows_->text(slot_);
-    if (value_.typeId() == QMetaType::Double)
-        return QString::number(value_.toDouble(), 'g', 15).toUpper();
-    return value_.toString();
+    return rows_->text(slot_);
 }
 
 double Field::toDouble() const {
     if (isNull())
         fail(kErrInvalidNull);
-    if (rows_ && rows_->isInteger(slot_))
+    if (rows_->isInteger(slot_))
         return static_cast<double>(rows_->integer(slot_));
-    if (rows_ && rows_->isReal(slot_))
+    if (rows_->isReal(slot_))
         return rows_->real(slot_);
     const QVariant& v = value();
     switch (v.typeId()) {
@@ -69,10 +82,10 @@ double Field::toDouble() const {
 }
 
 qint64 Field::toLongLong() const {
-    if (rows_ && rows_->isInteger(slot_))
+    if (rows_->isInteger(slot_))
         return rows_->integer(slot_);
-    if (!rows_ && !isNull() && value_.typeId() == QMetaType::LongLong)
-        return value_.toLongLong();
+    if (!isNull() && value().typeId() == QMetaType::LongLong)
+        return value().toLongLong();
     // Whole-number conversion rounds halves to the even neighbour, as the program's CLng did.
     const double d = std::nearbyint(toDouble());
     if (!(d >= static_cast<double>(std::numeric_limits<qint64>::min()) &&
@@ -82,7 +95,7 @@ qint64 Field::toLongLong() const {
 }
 
 bool Field::sameValue(const Field& other) const {
-    if (rows_ && rows_ == other.rows_)
+    if (rows_ == other.rows_)
         return rows_->sameValue(slot_, other.slot_);
     const bool null = isNull();
     if (null || other.isNull())

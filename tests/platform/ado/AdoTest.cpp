@@ -597,4 +597,10 @@ TEST(AdoRecordsetFromRows, ReadsLikeAnOpenedRecordset) {
     rs->moveNext();
     EXPECT_TRUE(rs->eof());
     EXPECT_THROW(rs->field(0), VbError);
+
+    // Whole numbers beyond a double's 53 bits read back exactly, in a table row as in a field on its own.
+    const qint64 big = (qint64(1) << 53) + 1;
+    auto wide = ado::Recordset::fromRows({"n"}, {{QVariant(big)}});
+    EXPECT_EQ(wide->field(0).toLongLong(), big);
+    EXPECT_EQ(ado::Field(QStringLiteral("n"), QVariant(big)).toLongLong(), big);
 }
