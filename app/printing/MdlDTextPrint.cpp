@@ -7,6 +7,7 @@
 #include "controls/toothchart/DTextLayout.h"
 #include "controls/toothchart/DTextMarkup.h"
 #include "platform/error/VbError.h"
+#include "platform/msgbox/MsgBox.h"
 
 namespace MdlDTextPrint {
 
@@ -129,7 +130,9 @@ long PFuBolDtextPrint(gdi::Surface& target, bool draw, const QString& text, bool
         }
         return vbRound(target.pxFromTwY(y + h));
     } catch (const std::exception& e) {
-        PFuBolPutLog(QStringLiteral("PFuBolDtextPrint"), errorDescription(e));
+        const QString description = errorDescription(e);
+        PFuBolPutLog(QStringLiteral("PFuBolDtextPrint"), description);
+        msgbox::msgBoxA(nullptr, description, kAppTitle, msgbox::MB_OK);
         return 0;
     }
 }
