@@ -7,7 +7,6 @@
 #include "controls/toothchart/DTextLayout.h"
 #include "controls/toothchart/DTextMarkup.h"
 #include "platform/error/VbError.h"
-#include "platform/msgbox/MsgBox.h"
 
 namespace MdlDTextPrint {
 
@@ -130,9 +129,7 @@ long PFuBolDtextPrint(gdi::Surface& target, bool draw, const QString& text, bool
         }
         return vbRound(target.pxFromTwY(y + h));
     } catch (const std::exception& e) {
-        const QString description = errorDescription(e);
-        PFuBolPutLog(QStringLiteral("PFuBolDtextPrint"), description);
-        msgbox::msgBoxA(nullptr, description, kAppTitle, msgbox::MB_OK);
+        PFuBolPutLog(QStringLiteral("PFuBolDtextPrint"), errorDescription(e));
         return 0;
     }
 }

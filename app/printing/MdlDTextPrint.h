@@ -8,9 +8,8 @@
 namespace MdlDTextPrint {
 
 // Lays the text out in the rectangle (device pixels) in the target's current font and draws it when
-// draw is true; returns the height it takes in device pixels, the same whether drawn or not. A failure
-// is logged and its description shown in a plain message box; the answer is then 0. The fourth
-// argument is not read.
+// draw is true; returns the height it takes in device pixels, the same whether drawn or not (0 after
+// a failure, which is logged and never shown in the middle of a page). The fourth argument is not read.
 long PFuBolDtextPrint(gdi::Surface& target, bool draw, const QString& text, bool flag,
                       const gdi::GdiRect& rect);
 
