@@ -1,5 +1,5 @@
 // What the three record-book charts share: the canvas sized to the grid rows it covers, boxed cells,
-// free texts, the chart colours, the plaque-rate caption and the blue delete cross.
+// free texts, the chart colours, a tooth's plaque faces, the plaque-rate caption and the blue delete cross.
 #pragma once
 #include <QString>
 
