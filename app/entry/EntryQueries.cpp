@@ -1,5 +1,6 @@
 #include "app/entry/EntryQueries.h"
 
+#include "app/recordbook/core/KarteSave.h"
 #include "app/shell/MdlCommADODB.h"
 #include "app/shell/MdlCommInterface.h"
 #include "app/shell/ShellGlobals.h"
@@ -7,11 +8,7 @@
 
 namespace entryqueries {
 namespace {
-
-QString quoted(const QString& value) {
-    return u'\'' + ado::sqlQuote(value) + u'\'';
-}
-
+using MdlKarteMain::sqlText;
 } // namespace
 
 QString cleaningMasterSql() {
@@ -21,8 +18,8 @@ QString cleaningMasterSql() {
 
 QString storedCleaningSql(const QString& personalId, const QString& entry, int entryNo) {
     return QStringLiteral(" SELECT select_no, cleaning_imp") + QStringLiteral(" FROM m_selection_imp") +
-           QStringLiteral(" WHERE personal_id = ") + quoted(personalId) + QStringLiteral(" AND entry = ") +
-           quoted(entry) + QStringLiteral(" AND entry_no = ") + QString::number(entryNo) +
+           QStringLiteral(" WHERE personal_id = ") + sqlText(personalId) + QStringLiteral(" AND entry = ") +
+           sqlText(entry) + QStringLiteral(" AND entry_no = ") + QString::number(entryNo) +
            QStringLiteral(" ORDER BY select_no");
 }
 
@@ -39,11 +36,11 @@ QString overlapCountSql(const QString& personalId, const QString& staffClassCode
     const QString s = ado::sqlQuote(start);
     const QString e = ado::sqlQuote(end);
     return QStringLiteral(" SELECT COUNT(*) FROM m_kh_record rec, m_actual_instruction ins") +
-           QStringLiteral(" WHERE rec.personal_id <> ") + quoted(personalId) +
-           QStringLiteral(" AND rec.ent_staff_class_code = ") + quoted(staffClassCode) +
-           QStringLiteral(" AND rec.ent_staff_code = ") + quoted(staffCode) +
+           QStringLiteral(" WHERE rec.personal_id <> ") + sqlText(personalId) +
+           QStringLiteral(" AND rec.ent_staff_class_code = ") + sqlText(staffClassCode) +
+           QStringLiteral(" AND rec.ent_staff_code = ") + sqlText(staffCode) +
            QStringLiteral(" AND rec.obj_id = '800'") + QStringLiteral(" AND rec.karte_date = ") +
-           quoted(date) + QStringLiteral(" AND rec.del_mark IS NULL") +
+           sqlText(date) + QStringLiteral(" AND rec.del_mark IS NULL") +
            QStringLiteral(" AND ins.personal_id = rec.personal_id") +
            QStringLiteral(" AND ins.entry = rec.karte_date") +
            QStringLiteral(" AND ins.entry_no = rec.entry_no") +

@@ -6,13 +6,9 @@
 #include "ui_FrmMKarteS_001.h"
 
 FrmMKarteS_001::FrmMKarteS_001(QWidget* parent)
-    : forms::Form(parent), ui(std::make_unique<Ui::FrmMKarteS_001>()) {
+    : OkBackForm(parent), ui(std::make_unique<Ui::FrmMKarteS_001>()) {
     ui->setupUi(this);
-    cmdFNC_ = {ui->CmdFNC_0, ui->CmdFNC_1};
-    for (int i = 0; i < 2; ++i)
-        connect(cmdFNC_[i], &QPushButton::clicked, this, [this, i] { CmdFNC_Click(i); });
-    setDefaultButton(ui->CmdFNC_0);
-    setCancelButton(ui->CmdFNC_1);
+    setUpOkBack(ui->CmdFNC_0, ui->CmdFNC_1);
 }
 
 FrmMKarteS_001::~FrmMKarteS_001() = default;
@@ -26,19 +22,7 @@ void FrmMKarteS_001::Form_Load() {
     ui->DentalPart1->setPPoPart33(ToothPartCode::kEmpty);
     ui->DentalPart1->setPPoPartText(QString());
     MdlCommInterface::PSuFormCenter(this);
-    inputEffective_ = false;
-}
-
-void FrmMKarteS_001::Form_Activate() {
-    MdlCommInterface::PSuMousePointer(0, this);
-}
-
-void FrmMKarteS_001::CmdFNC_Click(int index) {
-    if (index != 0 && index != 1)
-        return;
-    // The flag first: hiding ends the opener's modal wait.
-    inputEffective_ = index == 0;
-    hide();
+    setPPoBolInputEffective(false);
 }
 
 QString FrmMKarteS_001::PPoPartText() const {

@@ -10,7 +10,6 @@
 #include "platform/text/Text.h"
 
 using text::vbLeft;
-using text::vbMid;
 
 namespace MdlKarteMain {
 namespace {
@@ -39,23 +38,8 @@ void SuSetPlaque(ImageCanvas& cv, const QString& code, const QString& quadrant, 
             ++missingCnt;
             return;
         }
-        auto face = [&code](int k) { return vbMid(code, k, 1) == QLatin1String("1"); };
-        if (quadrant == QLatin1String("UR") || quadrant == QLatin1String("DR")) {
-            cv.setPPoBolPlaqueR(face(1));
-            cv.setPPoBolPlaqueL(face(2));
-        } else {
-            cv.setPPoBolPlaqueL(face(1));
-            cv.setPPoBolPlaqueR(face(2));
-        }
-        if (quadrant.startsWith(u'U')) {
-            cv.setPPoBolPlaqueU(face(3));
-            cv.setPPoBolPlaqueD(face(4));
-        } else {
-            cv.setPPoBolPlaqueD(face(3));
-            cv.setPPoBolPlaqueU(face(4));
-        }
-        plaqueCnt += int(cv.PPoBolPlaqueL()) + int(cv.PPoBolPlaqueR()) + int(cv.PPoBolPlaqueU()) +
-                     int(cv.PPoBolPlaqueD());
+        const bool right = quadrant == QLatin1String("UR") || quadrant == QLatin1String("DR");
+        plaqueCnt += chart::plaqueFaces(cv, code, (quadrant.startsWith(u'U') ? 0 : 2) + (right ? 0 : 1));
         cv.PSuDrawPlaque();
     } catch (const std::exception& e) {
         PFuBolPutLog(QStringLiteral("SuSetPlaque"), errorDescription(e));

@@ -35,6 +35,15 @@ void freeText(ImageCanvas& canvas, int left, int top, int width, int height, con
     canvas.PSuDrawText(text, false);
 }
 
+int plaqueFaces(ImageCanvas& canvas, const QString& code, int quadrant) {
+    const MdlPlaque::PlaqueFaces f = MdlPlaque::facesOf(code, quadrant);
+    canvas.setPPoBolPlaqueR(f.R);
+    canvas.setPPoBolPlaqueL(f.L);
+    canvas.setPPoBolPlaqueU(f.U);
+    canvas.setPPoBolPlaqueD(f.D);
+    return int(f.R) + int(f.L) + int(f.U) + int(f.D);
+}
+
 QString rateCaption(long faces, long missing, int teeth) {
     const QString rate =
         faces == 0 ? QStringLiteral("0.00") : MdlPlaque::plaqueRateText(faces, teeth - missing);

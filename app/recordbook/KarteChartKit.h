@@ -1,5 +1,5 @@
 // What the three record-book charts share: the canvas sized to the grid rows it covers, boxed cells,
-// free texts, the chart colours, the plaque-rate caption and the blue delete cross.
+// free texts, the chart colours, a tooth's plaque faces, the plaque-rate caption and the blue delete cross.
 #pragma once
 #include <QString>
 
@@ -24,6 +24,9 @@ void cell(ImageCanvas& canvas, int left, int top, int width, int height, int bac
 // A text without a cell: centred in the rectangle, or from its top-left corner.
 void freeText(ImageCanvas& canvas, int left, int top, int width, int height, const QString& text,
               bool centred);
+// The canvas's four face flags for a tooth of the quadrant (0 upper right, 1 upper left, 2 lower right,
+// 3 lower left), as its plaque code sets them; the number of faces set.
+int plaqueFaces(ImageCanvas& canvas, const QString& code, int quadrant);
 // "(プラーク率 n.nn%)": faces over four faces of every shown tooth that is not missing; "0.00" with
 // no face set, so nothing is ever divided by zero.
 QString rateCaption(long faces, long missing, int teeth);

@@ -37,10 +37,6 @@ constexpr int kHeight = 25;
 // Pocket sites in the order of the stored text.
 constexpr int kSites = 6;
 
-// Which face each of the four code characters sets, by quadrant: R/L/U/D as the chart is seen.
-enum Face { R, L, U, D };
-constexpr Face kFaceOf[4][4] = {{R, L, U, D}, {L, R, U, D}, {R, L, D, U}, {L, R, D, U}};
-
 void plaqueCell(ImageCanvas& cv, int left, int top, const QString& code, int quadrant, int& faces,
                 int& missing) {
     if (vbLeft(code, 1) == QLatin1String("M")) {
@@ -48,13 +44,9 @@ void plaqueCell(ImageCanvas& cv, int left, int top, const QString& code, int qua
         chart::cell(cv, left, top, kWidth, kHeight, chart::kMissing, QStringLiteral("M"));
         return;
     }
-    bool on[4] = {false, false, false, false};
-    for (int k = 0; k < 4; ++k)
-        on[kFaceOf[quadrant][k]] = FuBolPlaqueSiteCount(vbMid(code, k + 1, 1), faces);
-    cv.setPPoBolPlaqueR(on[R]);
-    cv.setPPoBolPlaqueL(on[L]);
-    cv.setPPoBolPlaqueU(on[U]);
-    cv.setPPoBolPlaqueD(on[D]);
+    for (int k = 1; k <= 4; ++k)
+        FuBolPlaqueSiteCount(vbMid(code, k, 1), faces);
+    chart::plaqueFaces(cv, code, quadrant);
     cv.setPPoLngDrawLeft(left);
     cv.setPPoLngDrawTop(top);
     cv.setPPoLngDrawWidth(kWidth);

@@ -41,6 +41,20 @@ void plainFont(SpreadGrid& g, double size) {
     g.setFontUnderline(false);
 }
 
+// The cursor cells as empty static text, top-left aligned; the date column wraps, the hidden ones do not.
+void emptyStaticText(SpreadGrid& g, bool wordWrap) {
+    g.setCellType(SpreadGrid::CellTypeStaticText);
+    g.setSetting(373, 0);
+    g.setSetting(330, false);
+    g.setTypeHAlign(0);
+    g.setTypeVAlign(0);
+    g.setTypeTextShadow(false);
+    g.setTypeTextShadowIn(false);
+    g.setTypeTextWordWrap(wordWrap);
+    g.setTypeTextPrefix(false);
+    g.setTextValue(QString());
+}
+
 void enablePageButtons(KarteSheet& sheet) {
     if (auto* next = sheet.CmdPageCange[0].data())
         next->setEnabled(gLngMonthNextRec != 0);
@@ -304,16 +318,7 @@ void PSuKarteRowFormat(KarteSheet& sheet, long row) {
     g.setUserResizeRow(2);
 
     g.setCol(1);
-    g.setCellType(SpreadGrid::CellTypeStaticText);
-    g.setSetting(373, 0);
-    g.setSetting(330, false);
-    g.setTypeHAlign(0);
-    g.setTypeVAlign(0);
-    g.setTypeTextShadow(false);
-    g.setTypeTextShadowIn(false);
-    g.setTypeTextWordWrap(true);
-    g.setTypeTextPrefix(false);
-    g.setTextValue(QString());
+    emptyStaticText(g, true);
 
     g.setCol(2);
     g.setCellType(SpreadGrid::CellTypePicture);
@@ -341,16 +346,7 @@ void PSuKarteRowFormat(KarteSheet& sheet, long row) {
     g.setRow2(all ? g.maxRows() : static_cast<int>(row));
     g.setCol(4);
     g.setCol2(g.maxCols());
-    g.setCellType(SpreadGrid::CellTypeStaticText);
-    g.setSetting(373, 0);
-    g.setSetting(330, false);
-    g.setTypeHAlign(0);
-    g.setTypeVAlign(0);
-    g.setTypeTextShadow(false);
-    g.setTypeTextShadowIn(false);
-    g.setTypeTextWordWrap(false);
-    g.setTypeTextPrefix(false);
-    g.setTextValue(QString());
+    emptyStaticText(g, false);
 
     g.setCol(3);
     g.setCol2(g.maxCols());

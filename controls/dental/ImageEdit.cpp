@@ -85,8 +85,8 @@ void ImageEdit::SuDrawImage() {
         fitH = h;
         fitW = h / aspect_;
     }
-    const int wp = gdi::vbRound(w / gdi::kTwipsPerPixel);
-    const int hp = gdi::vbRound(h / gdi::kTwipsPerPixel);
+    const int wp = gdi::twipsToPx(w);
+    const int hp = gdi::twipsToPx(h);
 
     gdi::ImageSurface s(size(), ole(backColor_));
     s.setFont(font());

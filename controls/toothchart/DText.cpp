@@ -1,10 +1,10 @@
 #include "controls/toothchart/DText.h"
 
 #include <QPaintEvent>
-#include <cmath>
 
 #include "platform/error/VbError.h"
 #include "platform/gdi/PaintSurface.h"
+#include "platform/text/Text.h"
 
 using gdi::kTwipsPerPixel;
 
@@ -24,15 +24,12 @@ DText::DText(QWidget* parent)
 }
 
 void DText::setBackStyle(const QString& value) {
-    // As the runtime converts a text to a whole number: blanks around it allowed, halves to even.
-    bool ok = false;
-    const double v = value.toDouble(&ok);
-    if (!ok || !std::isfinite(v))
-        throw VbError::of(13, QStringLiteral("DText"));
-    const double whole = std::nearbyint(v);
-    if (whole < -32768 || whole > 32767)
-        throw VbError::of(6, QStringLiteral("DText"));
-    backStyle_ = gdi::vbRound(v);
+    // The runtime's conversion of a text to a whole number, then the 16-bit range of the property.
+    const QString source = QStringLiteral("DText");
+    const int32_t v = text::vbCLng(value, source);
+    if (v < -32768 || v > 32767)
+        throw VbError::of(6, source);
+    backStyle_ = v;
 }
 
 void DText::paintBorder(gdi::Surface& s, QSize sizePx) {

@@ -14,7 +14,6 @@
 #include "platform/gdi/PaintSurface.h"
 
 using gdi::kTwipsPerPixel;
-using gdi::vbRound;
 
 namespace {
 
@@ -43,10 +42,6 @@ std::optional<DTextBoardModel::Key> boardKey(int qtKey) {
     default:
         return std::nullopt;
     }
-}
-
-int px(int tw) {
-    return vbRound(double(tw) / kTwipsPerPixel);
 }
 
 } // namespace
@@ -95,7 +90,7 @@ void DTextBoard::setPPoStrCtlPostfix(const QString&) {
 }
 
 void DTextBoard::applyHeight() {
-    const int h = px(model_.heightTw());
+    const int h = gdi::twipsToPx(model_.heightTw());
     if (h != height()) {
         // The resize comes back as a resize event; the layout it would start has just been made.
         fitting_ = true;
@@ -130,8 +125,8 @@ void DTextBoard::apply(DTextBoardModel::Effect e) {
 
 QRect DTextBoard::caretRectPx() const {
     const DTextBoardModel::CaretLine c = model_.caretLine();
-    const int top = px(c.top);
-    return QRect(px(c.x), top, 1, std::max(1, px(c.bottom) - top));
+    const int top = gdi::twipsToPx(c.top);
+    return QRect(gdi::twipsToPx(c.x), top, 1, std::max(1, gdi::twipsToPx(c.bottom) - top));
 }
 
 void DTextBoard::blink() {

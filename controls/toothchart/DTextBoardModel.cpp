@@ -148,7 +148,8 @@ DTextBoardModel::Effect DTextBoardModel::key(Key k) {
         }
         break;
     case Key::Down: {
-        // The first cell of the next line; aim at the caret's x and the middle of that line's lowest cell.
+        // The first cell of the next line; aim at the caret's x, half the height of that line's shortest
+        // cell below the first cell's top.
         const DTextCell& at = cells_.at(caret_);
         int first = caret_ + 1;
         while (first <= n && cells_.at(first).LngLine <= at.LngLine)
@@ -156,10 +157,10 @@ DTextBoardModel::Effect DTextBoardModel::key(Key k) {
         if (first > n)
             break;
         const int line = cells_.at(first).LngLine;
-        int lowest = std::numeric_limits<int>::max();
+        int shortest = std::numeric_limits<int>::max();
         for (int i = first; i <= n && cells_.at(i).LngLine == line; ++i)
-            lowest = std::min(lowest, cells_.at(i).LngHeight);
-        e = press(1, at.LngLeft + at.LngWidth, vbRound(cells_.at(first).LngTop + lowest / 2.0));
+            shortest = std::min(shortest, cells_.at(i).LngHeight);
+        e = press(1, at.LngLeft + at.LngWidth, vbRound(cells_.at(first).LngTop + shortest / 2.0));
         break;
     }
     case Key::Up: {

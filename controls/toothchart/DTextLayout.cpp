@@ -14,7 +14,7 @@ namespace DTextLayout {
 
 namespace {
 
-// Twips of spacing added to both sides of an ordinary character: one pixel.
+// Twips of spacing added to an ordinary character's width and to its height: one pixel.
 constexpr int kCharSpacing = 15;
 
 struct Extent {

@@ -3,14 +3,11 @@
 // makes every character as wide and high as the font's pixel size (12 pt at 96 dpi: 16 px, 240 twips).
 #include <gtest/gtest.h>
 
+#include "PrintingFixture.h"
 #include "app/printing/MdlDTextPrint.h"
 #include "app/printing/MdlGlyphorPrint.h"
+#include "platform/error/VbError.h"
 #include "platform/gdi/Gdi.h"
-
-// Readable QString values in failure output.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 
@@ -144,4 +141,35 @@ TEST_F(MarkupPrintTest, ToothGlyphOnThePrintTarget) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].points.at(0), QPoint(101, 50 + 16 + 1));
     EXPECT_EQ(lines[1].points.at(0).x(), 100 + 16 + 1);
+}
+
+namespace {
+
+// A target that lays text out but refuses to write it.
+class RefusingSurface : public gdi::RecordingSurface {
+public:
+    RefusingSurface() : gdi::RecordingSurface(QSize(2000, 2000), 96) {
+        setFont(gdi::logicalFont(QStringLiteral("ＭＳ ゴシック"), 12));
+    }
+
+protected:
+    void doTextOut(QPoint, const QString&, const gdi::GdiRect*) override {
+        throw VbError(482, QStringLiteral("Printer"), QStringLiteral("プリンタ エラーです。"));
+    }
+};
+
+using MarkupPrintFailure = PrintingFixture;
+
+} // namespace
+
+// A failure ends the layout with the answer 0 and one log line; no box interrupts the page being printed.
+// The measuring pass, which writes nothing, still answers the height.
+TEST_F(MarkupPrintFailure, IsLoggedOnlyAndAnswersZero) {
+    RefusingSurface target;
+    const gdi::GdiRect rect{100, 50, 700, 900};
+    EXPECT_EQ(MdlDTextPrint::PFuBolDtextPrint(target, false, QStringLiteral("ab"), true, rect), 17);
+    EXPECT_EQ(MdlDTextPrint::PFuBolDtextPrint(target, true, QStringLiteral("ab"), true, rect), 0);
+    EXPECT_TRUE(msgbox::shown().isEmpty());
+    EXPECT_EQ(logLines(), (QList<LogLine>{{QStringLiteral("PFuBolDtextPrint"),
+                                           QStringLiteral("プリンタ エラーです。")}}));
 }

@@ -276,11 +276,24 @@ TEST_F(Editor, ScrollsToKeepTheCaretInView) {
 }
 
 TEST_F(Editor, WrapperMembers) {
+    // The back style as text: a number reads back as its whole number, halves to even; a text that is
+    // no number is a type mismatch, one outside 16 bits an overflow, and the value stays.
+    const std::pair<const char*, const char*> numbers[] = {
+        {"0", "0"}, {" 2 ", "2"}, {"1.5", "2"}, {"2.5", "2"}, {"-32768", "-32768"}};
+    for (const auto& [in, out] : numbers) {
+        text->setBackStyle(QString::fromLatin1(in));
+        EXPECT_EQ(text->BackStyle(), QString::fromLatin1(out)) << in;
+    }
     text->setBackStyle(QStringLiteral("0"));
-    EXPECT_EQ(text->BackStyle(), QStringLiteral("0"));
-    for (const char* bad : {"x", "", "1e9"}) {
-        EXPECT_THROW(text->setBackStyle(QString::fromLatin1(bad)), VbError) << bad;
-        EXPECT_EQ(text->BackStyle(), QStringLiteral("0"));
+    const std::pair<const char*, long> bad[] = {{"x", 13}, {"", 13}, {"1x", 13}, {"32768", 6}, {"1e9", 6}};
+    for (const auto& [in, error] : bad) {
+        try {
+            text->setBackStyle(QString::fromLatin1(in));
+            ADD_FAILURE() << in;
+        } catch (const VbError& e) {
+            EXPECT_EQ(e.number(), error) << in;
+        }
+        EXPECT_EQ(text->BackStyle(), QStringLiteral("0")) << in;
     }
     EXPECT_EQ(text->PPoStrCtlPrefix(), QStringLiteral("/{"));
     EXPECT_EQ(text->PPoStrCtlPostfix(), QStringLiteral("/}"));
