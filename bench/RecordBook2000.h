@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "app/recordbook/core/KarteData.h"
+#include "app/recordcore/KarteData.h"
 #include "app/shell/MdlCommStructure.h"
 #include "app/shell/ShellGlobals.h"
 #include "bench/DemoDatabase.h"

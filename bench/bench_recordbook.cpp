@@ -9,7 +9,7 @@
 #include "app/recordbook/FrmMKarte02_001.h"
 #include "app/recordbook/KarteMonthView.h"
 #include "app/recordbook/KarteOpen.h"
-#include "app/recordbook/core/KarteGlobals.h"
+#include "app/recordcore/KarteGlobals.h"
 #include "bench/RecordBook2000.h"
 #include "platform/spread/SpreadGrid.h"
 

@@ -7,10 +7,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "app/recordbook/core/KarteGlobals.h"
-#include "app/recordbook/core/KarteLineEdit.h"
-#include "app/recordbook/core/KarteLoad.h"
-#include "app/recordbook/core/KarteSave.h"
+#include "app/recordcore/KarteGlobals.h"
+#include "app/recordcore/KarteLineEdit.h"
+#include "app/recordcore/KarteLoad.h"
+#include "app/recordcore/KarteSave.h"
 #include "app/shell/MdlCommStructure.h"
 #include "app/shell/ShellGlobals.h"
 #include "bench/DemoDatabase.h"

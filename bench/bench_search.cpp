@@ -15,7 +15,7 @@
 #include "app/shell/ShellGlobals.h"
 #include "bench/DemoDatabase.h"
 #include "platform/ado/Ado.h"
-#include "platform/entry/ImText.h"
+#include "platform/fields/ImText.h"
 #include "platform/spread/SpreadGrid.h"
 
 #include "WidgetBenchMain.h"

@@ -1,6 +1,6 @@
 #include "app/entry/EntryQueries.h"
 
-#include "app/recordbook/core/KarteSave.h"
+#include "app/recordcore/KarteSave.h"
 #include "app/shell/MdlCommADODB.h"
 #include "app/shell/MdlCommInterface.h"
 #include "app/shell/ShellGlobals.h"

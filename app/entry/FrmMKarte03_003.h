@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "app/entry/PlaqueChart.h"
-#include "app/recordbook/core/KarteData.h"
-#include "app/recordbook/core/MdlPlaque.h"
+#include "app/recordcore/KarteData.h"
+#include "app/recordcore/MdlPlaque.h"
 #include "app/shell/FormSupport.h"
 
 class DText;

@@ -3,7 +3,7 @@
 #include "app/entry/FrmMKarte03_002.h"
 #include "app/entry/MdlSubScreen.h"
 #include "app/recordbook/RecordBookServices.h"
-#include "app/recordbook/core/KarteGlobals.h"
+#include "app/recordcore/KarteGlobals.h"
 
 namespace MdlPlaqueEntry {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-#include "app/recordbook/core/KarteData.h"
+#include "app/recordcore/KarteData.h"
 
 // The history index of the visit being edited (the record's own visit, not an element of history).
 inline constexpr int kCurrentVisit = -1;

@@ -5,8 +5,8 @@
 
 #include "app/printing/InstructSheet.h"
 #include "app/printing/MdlPrinterSetup.h"
-#include "app/recordbook/core/KarteGlobals.h"
-#include "app/recordbook/core/MdlPlaque.h"
+#include "app/recordcore/KarteGlobals.h"
+#include "app/recordcore/MdlPlaque.h"
 #include "app/shell/MdlCommInterface.h"
 #include "app/shell/ShellGlobals.h"
 #include "platform/error/VbError.h"

@@ -7,7 +7,7 @@
 
 #include "app/printing/EkListRows.h"
 #include "app/printing/SheetCanvas.h"
-#include "app/recordbook/core/KarteData.h"
+#include "app/recordcore/KarteData.h"
 #include "app/shell/FormSupport.h"
 
 class SpreadGrid;

@@ -8,7 +8,7 @@
 
 #include "app/printing/PlaqueChartPrint.h"
 #include "app/printing/SheetCanvas.h"
-#include "app/recordbook/core/KarteData.h"
+#include "app/recordcore/KarteData.h"
 
 // The printer as the sheet uses it: its device context and text services, colour mode and job steps.
 struct SheetDevice {

@@ -4,8 +4,8 @@
 #include <QString>
 
 #include "app/printing/SheetCanvas.h"
-#include "app/recordbook/core/KarteData.h"
-#include "app/recordbook/core/MdlPlaque.h"
+#include "app/recordcore/KarteData.h"
+#include "app/recordcore/MdlPlaque.h"
 
 class PlaqueChartPrint {
 public:

@@ -2,8 +2,8 @@
 #include "app/recordbook/KarteCharts.h"
 
 #include "app/recordbook/KarteChartKit.h"
-#include "app/recordbook/core/KarteGlobals.h"
-#include "app/recordbook/core/KarteTrap.h"
+#include "app/recordcore/KarteGlobals.h"
+#include "app/recordcore/KarteTrap.h"
 #include "app/shell/ShellGlobals.h"
 #include "controls/dental/ImageCanvas.h"
 #include "platform/error/VbError.h"

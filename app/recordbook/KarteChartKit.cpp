@@ -1,6 +1,6 @@
 #include "app/recordbook/KarteChartKit.h"
 
-#include "app/recordbook/core/MdlPlaque.h"
+#include "app/recordcore/MdlPlaque.h"
 #include "controls/dental/ImageCanvas.h"
 #include "platform/gdi/GdiBasics.h"
 #include "platform/spread/SpreadGrid.h"

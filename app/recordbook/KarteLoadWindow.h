@@ -1,6 +1,6 @@
 // Loading the current patient's record book under the record-loading wait window.
 #pragma once
-#include "app/recordbook/core/KarteLoad.h"
+#include "app/recordcore/KarteLoad.h"
 
 namespace MdlKarteMain {
 

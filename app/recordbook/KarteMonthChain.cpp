@@ -1,6 +1,6 @@
 #include "app/recordbook/KarteMonthChain.h"
 
-#include "app/recordbook/core/KarteGlobals.h"
+#include "app/recordcore/KarteGlobals.h"
 #include "platform/error/VbError.h"
 #include "platform/text/Text.h"
 

@@ -5,8 +5,8 @@
 
 #include "app/recordbook/KarteCharts.h"
 #include "app/recordbook/KarteMonthChain.h"
-#include "app/recordbook/core/KarteGlobals.h"
-#include "app/recordbook/core/KarteTrap.h"
+#include "app/recordcore/KarteGlobals.h"
+#include "app/recordcore/KarteTrap.h"
 #include "app/shell/ShellGlobals.h"
 #include "platform/error/VbError.h"
 #include "platform/gdi/GdiFont.h"

@@ -8,7 +8,7 @@
 #include <QString>
 
 #include "app/recordbook/KarteSheet.h"
-#include "app/recordbook/core/KarteData.h"
+#include "app/recordcore/KarteData.h"
 
 namespace MdlKarteMain {
 

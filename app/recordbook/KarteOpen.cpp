@@ -8,7 +8,7 @@
 #include "app/recordbook/FrmMKarte02_001.h"
 #include "app/recordbook/KarteLoadWindow.h"
 #include "app/recordbook/KarteMonthView.h"
-#include "app/recordbook/core/KarteGlobals.h"
+#include "app/recordcore/KarteGlobals.h"
 #include "app/shell/MdlCommInterface.h"
 #include "app/shell/MdlCommStructure.h"
 #include "app/shell/ShellGlobals.h"

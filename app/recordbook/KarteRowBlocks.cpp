@@ -1,6 +1,6 @@
 #include "app/recordbook/KarteRowBlocks.h"
 
-#include "app/recordbook/core/KarteGlobals.h"
+#include "app/recordcore/KarteGlobals.h"
 #include "platform/spread/SpreadGrid.h"
 
 namespace MdlKarteMain {

@@ -6,8 +6,8 @@
 #include <QStringList>
 #include <functional>
 
-#include "app/recordbook/core/KarteGlobals.h"
-#include "app/recordbook/core/KarteLoad.h"
+#include "app/recordcore/KarteGlobals.h"
+#include "app/recordcore/KarteLoad.h"
 #include "app/shell/MdlCommStructure.h"
 #include "platform/ado/Ado.h"
 #include "support/DbServicesFixture.h"

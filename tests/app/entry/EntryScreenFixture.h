@@ -13,7 +13,7 @@
 #include "controls/timeentry/MyImTime.h"
 #include "controls/toothchart/DText.h"
 #include "controls/toothchart/DrawGlyphor.h"
-#include "platform/entry/ImDate.h"
+#include "platform/fields/ImDate.h"
 
 using Entry = FrmMKarte03_002;
 

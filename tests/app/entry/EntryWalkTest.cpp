@@ -23,7 +23,7 @@
 #include "app/recordbook/FrmMKarte02_001.h"
 #include "app/recordbook/KarteRowBlocks.h"
 #include "app/recordbook/RecordBookServices.h"
-#include "app/recordbook/core/KarteGlobals.h"
+#include "app/recordcore/KarteGlobals.h"
 #include "app/shell/FrmMKarteS_005.h"
 #include "app/shell/MdlCommADODB.h"
 #include "app/shell/MdlCommInterface.h"
@@ -31,7 +31,7 @@
 #include "controls/dental/PlaqueCheck.h"
 #include "controls/timeentry/MyImTime.h"
 #include "controls/toothchart/DText.h"
-#include "platform/entry/ImText.h"
+#include "platform/fields/ImText.h"
 #include "platform/printer/Printer.h"
 #include "platform/spread/SpreadGrid.h"
 

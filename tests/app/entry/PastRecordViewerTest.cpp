@@ -5,12 +5,12 @@
 #include "EntryFixture.h"
 #include "app/entry/FrmMKarte03_003.h"
 #include "app/entry/MdlSubScreen.h"
-#include "app/recordbook/core/KarteHandover.h"
+#include "app/recordcore/KarteHandover.h"
 #include "controls/cancelline/Brannic.h"
 #include "controls/dental/PlaqueCheck.h"
 #include "controls/timeentry/MyImTime.h"
 #include "controls/toothchart/DText.h"
-#include "platform/entry/ImDate.h"
+#include "platform/fields/ImDate.h"
 
 namespace {
 

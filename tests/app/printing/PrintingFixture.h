@@ -9,7 +9,7 @@
 #include "app/printing/FrmMKarteS_010.h"
 #include "app/printing/MdlPrinterSetup.h"
 #include "app/printing/PrintingGlobals.h"
-#include "app/recordbook/core/KarteGlobals.h"
+#include "app/recordcore/KarteGlobals.h"
 #include "app/shell/MdlCommStructure.h"
 #include "app/shell/ShellGlobals.h"
 #include "platform/msgbox/Modal.h"

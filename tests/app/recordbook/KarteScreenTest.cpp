@@ -4,7 +4,7 @@
 
 #include "KarteScreenFixture.h"
 #include "app/recordbook/KarteOpen.h"
-#include "app/recordbook/core/KarteSave.h"
+#include "app/recordcore/KarteSave.h"
 #include "app/shell/FrmMKarteS_005.h"
 
 using namespace MdlKarteMain;

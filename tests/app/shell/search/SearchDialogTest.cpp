@@ -13,9 +13,9 @@
 #include "app/shell/FrmMKarteS_009.h"
 #include "app/shell/MdlCommInterfaceSearch.h"
 #include "app/shell/MdlCommStructure.h"
-#include "platform/entry/ImCalendar.h"
-#include "platform/entry/ImDate.h"
-#include "platform/entry/ImText.h"
+#include "platform/fields/ImCalendar.h"
+#include "platform/fields/ImDate.h"
+#include "platform/fields/ImText.h"
 #include "platform/msgbox/Modal.h"
 #include "platform/spread/SpreadGrid.h"
 
