@@ -2,9 +2,14 @@
 #pragma once
 #include <QString>
 
+#include "platform/msgbox/MsgBox.h"
+
 // Button sets and icons carry the Windows message-box values.
 enum class EnMsgDispButton : int { O = 0, OC = 1, ARI = 2, YNC = 3, YN = 4, RC = 5 };
 enum class EnMsgDispIcon : int { N = 0, i = 64, Q = 32, W = 48, E = 16, Manual = 99 };
+// The button pressed, as PFuDispMessage returns it: the Windows results the message-box layer names
+// (IDOK 1, IDCANCEL 2, IDABORT 3, IDRETRY 4, IDIGNORE 5, IDYES 6, IDNO 7).
+using EnMsgDispResult = msgbox::Results;
 
 class clsMessage {
 public:

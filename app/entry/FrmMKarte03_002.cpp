@@ -42,7 +42,6 @@ const QString kDeleted = QStringLiteral("1");
 // Grid operation modes: a click toggles its row; read only (the click handler turns the row back).
 constexpr int kToggleRows = 4;
 constexpr int kReadOnly = 1;
-constexpr int kNo = 7;
 
 int ask(const char* number, EnMsgDispButton buttons, EnMsgDispIcon icon, const QString& added = QString()) {
     return PFuDispMessage(MdlSubScreen::kWorkId, QString::fromLatin1(number), buttons, icon, added);
@@ -427,19 +426,19 @@ void FrmMKarte03_002::CmdUpdate_Click() {
 }
 
 void FrmMKarte03_002::CmdCancel_Click() {
-    if (dirty_ && ask("003", EnMsgDispButton::YN, EnMsgDispIcon::Q) == kNo)
+    if (dirty_ && ask("003", EnMsgDispButton::YN, EnMsgDispIcon::Q) == EnMsgDispResult::IDNO)
         return;
     handBack(false);
 }
 
 void FrmMKarte03_002::CmdFNC_Click(int index) {
     if (index == 1) {
-        if (ask("001", EnMsgDispButton::YN, EnMsgDispIcon::Q) == kNo)
+        if (ask("001", EnMsgDispButton::YN, EnMsgDispIcon::Q) == EnMsgDispResult::IDNO)
             return;
         info_.visit.del_mark = kDeleted;
         handBack(true);
     } else if (index == 2) {
-        if (ask("002", EnMsgDispButton::YN, EnMsgDispIcon::Q) == kNo)
+        if (ask("002", EnMsgDispButton::YN, EnMsgDispIcon::Q) == EnMsgDispResult::IDNO)
             return;
         // The mark taken back is one blank, as the record book expects it.
         info_.visit.del_mark = QStringLiteral(" ");

@@ -26,7 +26,6 @@
 
 namespace {
 
-constexpr int kNo = 7;
 // At most this many cleaning items go with one visit.
 constexpr int kMaxCleaningItems = 10;
 // After this many seconds on the screen, an end time already passed is questioned.
@@ -41,7 +40,7 @@ bool refuse(const char* number, QWidget* control, QWidget*& focus) {
 
 bool declined(const QString& question) {
     return PFuDispMessage(MdlSubScreen::kWorkId, QStringLiteral("006"), EnMsgDispButton::YN,
-                          EnMsgDispIcon::Manual, question) == kNo;
+                          EnMsgDispIcon::Manual, question) == EnMsgDispResult::IDNO;
 }
 
 QString dateText(const QDate& date) {
@@ -59,7 +58,7 @@ bool FrmMKarte03_002::FuBolInputCheck() {
             return false;
         }
         if (PFuDispMessage(MdlSubScreen::kWorkId, QStringLiteral("000"), EnMsgDispButton::YN,
-                           EnMsgDispIcon::Q) == kNo)
+                           EnMsgDispIcon::Q) == EnMsgDispResult::IDNO)
             return false;
         SuGetDateTime();
         gStrParts33 = ui->DrawGlyphor1->PPoStrParts33();

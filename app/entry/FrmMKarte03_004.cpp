@@ -213,7 +213,7 @@ void FrmMKarte03_004::CmdCancel_Click() {
     bool leave = true;
     if (!ui->DtxComment->PPoStrDString().isEmpty())
         leave = PFuDispMessage(QStringLiteral("032"), QStringLiteral("003"), EnMsgDispButton::YN,
-                               EnMsgDispIcon::Q) != 7;
+                               EnMsgDispIcon::Q) != EnMsgDispResult::IDNO;
     if (leave)
         update_ = false;
     PSuMousePointer(0, this);

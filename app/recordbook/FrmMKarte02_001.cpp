@@ -161,7 +161,7 @@ bool FrmMKarte02_001::mayDiscardChanges() {
         // A chain that cannot be walked cannot be saved either: ask all the same.
         PFuBolPutLog(QStringLiteral("FuBolKarteChanged"), errorDescription(e));
     }
-    return ask("000", EnMsgDispButton::OC, EnMsgDispIcon::Q) != 2;
+    return ask("000", EnMsgDispButton::OC, EnMsgDispIcon::Q) != EnMsgDispResult::IDCANCEL;
 }
 
 // ---- adding, editing, inserting, deleting --------------------------------------------------------
@@ -308,7 +308,7 @@ void FrmMKarte02_001::CmdDelLine_Click() {
                     PSuMousePointer(0, this);
                     return;
                 }
-                if (ask("001", EnMsgDispButton::OC, EnMsgDispIcon::Q) == 2) {
+                if (ask("001", EnMsgDispButton::OC, EnMsgDispIcon::Q) == EnMsgDispResult::IDCANCEL) {
                     PSuMousePointer(0, this);
                     return;
                 }
@@ -357,7 +357,7 @@ void FrmMKarte02_001::CmdUpdate_Click() {
         stepFailed(QStringLiteral("CmdUpdate_Click"), QStringLiteral("900"), e);
         return;
     }
-    if (ask("002", EnMsgDispButton::OC, EnMsgDispIcon::Q) == 2)
+    if (ask("002", EnMsgDispButton::OC, EnMsgDispIcon::Q) == EnMsgDispResult::IDCANCEL)
         return;
     PSuMousePointer(11, this);
     if (PFuBolKarteUpdate() && PFuBolKarteMonthDisp(sheet_, -1)) {

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <memory>
 
+#include "platform/gdi/StoredProperties.h"
+
 namespace gdi {
 class ImageSurface;
 }
@@ -23,8 +25,12 @@ class ImageSurface;
 // The picture keeps its drawings until PSuClearCanvas, a new size, a new BackColor or a new Font; the
 // font's size and bold flag change in place (setFontSize, setFontBold) without clearing, as the charts
 // change them between rows. A size of 0 gives a null picture on which drawing does nothing.
-// Colours are 0x00BBGGRR values.
-class ImageCanvas : public QObject {
+// Colours are 0x00BBGGRR values. ForeColor, Enabled, BackStyle and BorderStyle are kept for the host,
+// without effect on the picture.
+class ImageCanvas : public QObject,
+                    public gdi::StoredForeColor<int>,
+                    public gdi::StoredEnabled,
+                    public gdi::StoredStyles {
     Q_OBJECT
 public:
     explicit ImageCanvas(QObject* parent = nullptr);
@@ -92,16 +98,6 @@ public:
     int DrawPenColor() const { return penColor_; }
     void setDrawPenColor(int c) { penColor_ = c; }
 
-    // Kept for the host, without effect on the picture.
-    int ForeColor() const { return foreColor_; }
-    void setForeColor(int c) { foreColor_ = c; }
-    bool Enabled() const { return enabled_; }
-    void setEnabled(bool on) { enabled_ = on; }
-    int BackStyle() const { return backStyle_; }
-    void setBackStyle(int v) { backStyle_ = v; }
-    int BorderStyle() const { return borderStyle_; }
-    void setBorderStyle(int v) { borderStyle_ = v; }
-
 signals:
     // Declared for hosts as the control always had them; the canvas raises none.
     void Click();
@@ -133,8 +129,4 @@ private:
     int drawTextColor_ = 0;
     int penWidth_ = 1;
     int penColor_ = 0;
-    int foreColor_ = 0;
-    bool enabled_ = false;
-    int backStyle_ = 0;
-    int borderStyle_ = 0;
 };

@@ -4,13 +4,19 @@
 #include <QImage>
 #include <QWidget>
 
+#include "platform/gdi/StoredProperties.h"
+
 // Two buffers: LoadBuf holds what was loaded, ImgBuf the picture shrunk to the control's size (never
 // enlarged), with the invalid cross when Invalid is set; ImgBuf is what is shown, returned and saved.
 // Every shrink starts again from LoadBuf, so Invalid set back to false gives the uncrossed picture.
 // Loading and saving never raise: a failure stores ErrNumber and ErrDescription and returns false; a
 // success leaves them as they were, so they always tell the last failure. A failed load keeps the
-// earlier picture. Colours are 0x00BBGGRR values.
-class ImageCompress : public QWidget {
+// earlier picture. Colours are 0x00BBGGRR values. ForeColor, Enabled, BackStyle and BorderStyle are kept
+// for the host, without effect (Font is the widget's own).
+class ImageCompress : public QWidget,
+                      public gdi::StoredForeColor<int>,
+                      public gdi::StoredEnabled,
+                      public gdi::StoredStyles {
     Q_OBJECT
 public:
     explicit ImageCompress(QWidget* parent = nullptr);
@@ -41,17 +47,9 @@ public:
     int BackColor() const { return backColor_; }
     void setBackColor(int c);
 
-    // Kept for the host, without effect (Font is the widget's own).
-    int ForeColor() const { return foreColor_; }
-    void setForeColor(int c) { foreColor_ = c; }
-    bool Enabled() const { return enabled_; }
     // Stored only, as the control always did; the widget itself stays enabled and clickable.
-    void setEnabled(bool on) { enabled_ = on; }
+    using gdi::StoredEnabled::setEnabled;
     QFont Font() const { return font(); }
-    int BackStyle() const { return backStyle_; }
-    void setBackStyle(int v) { backStyle_ = v; }
-    int BorderStyle() const { return borderStyle_; }
-    void setBorderStyle(int v) { borderStyle_ = v; }
     // Does nothing.
     void Refresh() {}
 
@@ -83,8 +81,4 @@ private:
     int invalidColor_ = 0xFF0000;
     int invalidWidth_ = 3;
     int backColor_ = 0xC0FFC0;
-    int foreColor_ = 0;
-    bool enabled_ = false;
-    int backStyle_ = 0;
-    int borderStyle_ = 0;
 };

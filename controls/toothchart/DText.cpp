@@ -16,7 +16,8 @@ constexpr int kBorderPx = 2;
 } // namespace
 
 DText::DText(QWidget* parent)
-    : QWidget(parent), scroll_(new DTextScroll(this)), foreColor_(gdi::syscolor::kButtonText) {
+    : QWidget(parent), gdi::StoredColors<gdi::OleColor>(33023, gdi::syscolor::kButtonText),
+      scroll_(new DTextScroll(this)) {
     scroll_->setObjectName(QStringLiteral("DTextScroll1"));
     setFocusPolicy(Qt::NoFocus);
     setFocusProxy(scroll_);
@@ -52,7 +53,7 @@ void DText::paintBorder(gdi::Surface& s, QSize sizePx) {
 
 void DText::paintEvent(QPaintEvent*) {
     gdi::DeviceSurface s(this, gdi::kScreenDpi);
-    s.clear(gdi::oleColor(backColor_));
+    s.clear(gdi::oleColor(BackColor()));
     paintBorder(s, size());
 }
 

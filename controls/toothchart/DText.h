@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "controls/toothchart/DTextScroll.h"
+#include "platform/gdi/StoredProperties.h"
 
 namespace gdi {
 class Surface;
@@ -11,23 +12,17 @@ class Surface;
 
 // The program sets and reads PPoStrDString, inserts runs with PSuInsString, switches EnabledText and
 // handles Change, the only event of the editor it hears of. setFocus() reaches the board (focus proxy).
-// Fonts: setFont (QWidget's) is the board font; FontDP the tooth glyphs' font.
-class DText : public QWidget {
+// Fonts: setFont (QWidget's) is the board font; FontDP the tooth glyphs' font. The outer surface's colours
+// and styles are covered by the border and the editor (they change neither).
+class DText : public QWidget, public gdi::StoredColors<gdi::OleColor>, public gdi::StoredBorderStyle {
     Q_OBJECT
 public:
     explicit DText(QWidget* parent = nullptr);
 
-    // The outer surface's colours and style, covered by the border and the editor (they change neither).
-    gdi::OleColor ForeColor() const { return foreColor_; }
-    void setForeColor(gdi::OleColor c) { foreColor_ = c; }
-    gdi::OleColor BackColor() const { return backColor_; }
-    void setBackColor(gdi::OleColor c) { backColor_ = c; }
     // The back style as text: its number. Setting a text that holds no whole number fails with a
     // type-mismatch error (13), one out of the 16-bit range with an overflow (6); the value stays.
     QString BackStyle() const { return QString::number(backStyle_); }
     void setBackStyle(const QString& value);
-    int BorderStyle() const { return borderStyle_; }
-    void setBorderStyle(int v) { borderStyle_ = v; }
     void Refresh() {}
 
     // Enabled of the board only: a disabled editor still scrolls, and takes no focus, keys or clicks.
@@ -62,8 +57,5 @@ protected:
 
 private:
     DTextScroll* scroll_;
-    gdi::OleColor foreColor_;
-    gdi::OleColor backColor_ = 33023;
     int backStyle_ = 1;
-    int borderStyle_ = 0;
 };

@@ -6,6 +6,7 @@
 
 #include "controls/toothchart/DTextBoardModel.h"
 #include "platform/gdi/GdiBasics.h"
+#include "platform/gdi/StoredProperties.h"
 
 namespace gdi {
 class Surface;
@@ -18,20 +19,13 @@ class Surface;
 // Events: DisplayRequest(Top, Bottom) with the caret's ends after every caret placement (a move, an edit,
 // gaining the focus), ChangeSize after every change of the board's size, Change after every edit by keys,
 // typing, input method or PSuInsString; never when PPoStrDString is set.
-class DTextBoard : public QWidget {
+// BackColor, ForeColor, BackStyle and BorderStyle are stored only: the board draws on light grey in the
+// button-text colour whatever they say.
+class DTextBoard : public QWidget, public gdi::StoredColors<gdi::OleColor>, public gdi::StoredStyles {
     Q_OBJECT
 public:
     explicit DTextBoard(QWidget* parent = nullptr);
 
-    // Stored only: the board draws on light grey in the button-text colour whatever they say.
-    gdi::OleColor BackColor() const { return backColor_; }
-    void setBackColor(gdi::OleColor c) { backColor_ = c; }
-    gdi::OleColor ForeColor() const { return foreColor_; }
-    void setForeColor(gdi::OleColor c) { foreColor_ = c; }
-    int BackStyle() const { return backStyle_; }
-    void setBackStyle(int v) { backStyle_ = v; }
-    int BorderStyle() const { return borderStyle_; }
-    void setBorderStyle(int v) { borderStyle_ = v; }
     void Refresh() {}
 
     // The marked text. Setting it removes line feeds and lays it out; the caret index is kept (brought
@@ -102,8 +96,4 @@ private:
     bool fontDPSet_ = false;
     QSize notified_;
     QString preedit_;
-    gdi::OleColor backColor_ = 0;
-    gdi::OleColor foreColor_ = 0;
-    int backStyle_ = 0;
-    int borderStyle_ = 0;
 };

@@ -4,24 +4,19 @@
 #include <QWidget>
 
 #include "controls/toothchart/DTextBoard.h"
+#include "platform/gdi/StoredProperties.h"
 
 class QScrollBar;
 
 // The board sits at the top left, as wide as the control less the 17-pixel scroll bar; it is moved up
 // by the scroll position (one pixel per step) and clipped by this widget. Focus goes to the board.
 // Text, font and editing members pass straight through to the board; its Change is raised again.
-class DTextScroll : public QWidget {
+// ForeColor, BackStyle and BorderStyle are stored only.
+class DTextScroll : public QWidget, public gdi::StoredForeColor<gdi::OleColor>, public gdi::StoredStyles {
     Q_OBJECT
 public:
     explicit DTextScroll(QWidget* parent = nullptr);
 
-    // Stored only.
-    gdi::OleColor ForeColor() const { return foreColor_; }
-    void setForeColor(gdi::OleColor c) { foreColor_ = c; }
-    int BackStyle() const { return backStyle_; }
-    void setBackStyle(int v) { backStyle_ = v; }
-    int BorderStyle() const { return borderStyle_; }
-    void setBorderStyle(int v) { borderStyle_ = v; }
     void Refresh() {}
 
     // The board's members.
@@ -60,7 +55,4 @@ private:
 
     DTextBoard* board_;
     QScrollBar* vScroll_;
-    gdi::OleColor foreColor_ = 0;
-    int backStyle_ = 0;
-    int borderStyle_ = 0;
 };

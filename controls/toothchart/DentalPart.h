@@ -7,6 +7,7 @@
 
 #include "controls/toothchart/DentalPartModel.h"
 #include "platform/gdi/GdiBasics.h"
+#include "platform/gdi/StoredProperties.h"
 
 class DrawGlyphor;
 class QLabel;
@@ -19,20 +20,12 @@ class QRadioButton;
 // cmdTo_190, cmdClear_0, cmdText_1; the options optMode_0..2, the message lblMessage, the part text
 // txtPartText, the glyph DrawGlyphor1 in picDisp. Every press, by the user or made by code, runs its
 // handler at once. Enabled is the widget's own (setEnabled, isEnabled); Font is the widget's font.
-class DentalPart : public QWidget {
+// BackColor, ForeColor, BackStyle and BorderStyle are stored only.
+class DentalPart : public QWidget, public gdi::StoredColors<gdi::OleColor>, public gdi::StoredStyles {
     Q_OBJECT
 public:
     explicit DentalPart(QWidget* parent = nullptr);
 
-    // Stored only.
-    gdi::OleColor BackColor() const { return backColor_; }
-    void setBackColor(gdi::OleColor c) { backColor_ = c; }
-    gdi::OleColor ForeColor() const { return foreColor_; }
-    void setForeColor(gdi::OleColor c) { foreColor_ = c; }
-    int BackStyle() const { return backStyle_; }
-    void setBackStyle(int v) { backStyle_ = v; }
-    int BorderStyle() const { return borderStyle_; }
-    void setBorderStyle(int v) { borderStyle_ = v; }
     void Refresh() {}
 
     // Rebuilds the code from the working cells and sets it; true.
@@ -85,8 +78,4 @@ private:
     QLabel* lblMessage_ = nullptr;
     QLineEdit* txtPartText_ = nullptr;
     bool textEnable_ = true;
-    gdi::OleColor backColor_ = 0;
-    gdi::OleColor foreColor_ = 0;
-    int backStyle_ = 0;
-    int borderStyle_ = 0;
 };

@@ -8,8 +8,10 @@
 #include "controls/toothchart/GlyphLayout.h"
 #include "controls/toothchart/PartControl.h"
 #include "platform/gdi/PaintSurface.h"
+#include "platform/gdi/StoredProperties.h"
 
-class GlyphRenderer {
+// BackStyle and BorderStyle are stored only.
+class GlyphRenderer : public gdi::StoredStyles {
 public:
     GlyphRenderer();
 
@@ -33,11 +35,6 @@ public:
     void setBackColor(gdi::OleColor c) { backColor_ = c; }
     gdi::OleColor ForeColor() const { return foreColor_; }
     void setForeColor(gdi::OleColor c) { foreColor_ = c; }
-    // Stored only.
-    int BackStyle() const { return backStyle_; }
-    void setBackStyle(int v) { backStyle_ = v; }
-    int BorderStyle() const { return borderStyle_; }
-    void setBorderStyle(int v) { borderStyle_ = v; }
 
     // Draws the glyph on its own surface, at (0, 0), in its own font and fore colour.
     void PSuDraw();
@@ -63,7 +60,5 @@ private:
     QFont font_;
     gdi::OleColor backColor_ = 0x00C0C000;
     gdi::OleColor foreColor_ = 0x80000012;
-    int backStyle_ = 0;
-    int borderStyle_ = 0;
     gdi::ImageSurface own_;
 };

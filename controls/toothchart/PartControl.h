@@ -1,12 +1,16 @@
 // The quadrant notation splitter as the program hosts it: set the code, split, read texts and masks.
 #pragma once
-#include <QFont>
 #include <QString>
 
 #include "controls/toothchart/QuadSplitter.h"
 #include "platform/gdi/GdiBasics.h"
+#include "platform/gdi/StoredProperties.h"
 
-class PartControl {
+// BackColor, ForeColor, Enabled, Font, BackStyle and BorderStyle are stored only.
+class PartControl : public gdi::StoredColors<gdi::OleColor>,
+                    public gdi::StoredEnabled,
+                    public gdi::StoredFont,
+                    public gdi::StoredStyles {
 public:
     PartControl();
 
@@ -44,28 +48,9 @@ public:
     void setPPoStrDLB(const QString& v) { q_.dlb = v; }
     void setPPoBolCompress(bool v) { q_.compress = v; }
 
-    // Stored only.
-    gdi::OleColor BackColor() const { return backColor_; }
-    void setBackColor(gdi::OleColor c) { backColor_ = c; }
-    gdi::OleColor ForeColor() const { return foreColor_; }
-    void setForeColor(gdi::OleColor c) { foreColor_ = c; }
-    bool Enabled() const { return enabled_; }
-    void setEnabled(bool on) { enabled_ = on; }
-    QFont Font() const { return font_; }
-    void setFont(const QFont& f) { font_ = f; }
-    int BackStyle() const { return backStyle_; }
-    void setBackStyle(int v) { backStyle_ = v; }
-    int BorderStyle() const { return borderStyle_; }
-    void setBorderStyle(int v) { borderStyle_ = v; }
     void Refresh() {}
 
 private:
     QString parts33_;
     QuadNotation q_;
-    gdi::OleColor backColor_ = 0;
-    gdi::OleColor foreColor_ = 0;
-    bool enabled_ = false;
-    QFont font_;
-    int backStyle_ = 0;
-    int borderStyle_ = 0;
 };

@@ -2,7 +2,7 @@
 
 #include "platform/gdi/GdiFont.h"
 
-PicPart::PicPart() : font_(gdi::logicalFont(QStringLiteral("ＭＳ Ｐゴシック"), 9)) {}
+PicPart::PicPart() : gdi::StoredFont(gdi::logicalFont(QStringLiteral("ＭＳ Ｐゴシック"), 9)) {}
 
 void PicPart::PSuRedraw() {
     surface_.setBackColor(gdi::oleColor(backColor_));

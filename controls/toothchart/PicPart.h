@@ -6,8 +6,10 @@
 
 #include "controls/toothchart/GlyphRenderer.h"
 #include "platform/gdi/PaintSurface.h"
+#include "platform/gdi/StoredProperties.h"
 
-class PicPart {
+// Stored only: Font (the drawing always uses "ＭＳ ゴシック"), Enabled, BackStyle and BorderStyle.
+class PicPart : public gdi::StoredEnabled, public gdi::StoredFont, public gdi::StoredStyles {
 public:
     PicPart();
 
@@ -28,15 +30,6 @@ public:
     void setPPoStrPartsText(const QString& text) { glyph_.setPPoStrPartsText(text); }
     bool PPoBolDelMark() const { return glyph_.PPoBolDelMark(); }
     void setPPoBolDelMark(bool on) { glyph_.setPPoBolDelMark(on); }
-    // Stored only: the drawing always uses "ＭＳ ゴシック".
-    QFont Font() const { return font_; }
-    void setFont(const QFont& f) { font_ = f; }
-    bool Enabled() const { return enabled_; }
-    void setEnabled(bool on) { enabled_ = on; }
-    int BackStyle() const { return backStyle_; }
-    void setBackStyle(int v) { backStyle_ = v; }
-    int BorderStyle() const { return borderStyle_; }
-    void setBorderStyle(int v) { borderStyle_ = v; }
     void Refresh() {}
 
     // Builds the picture: cell-sized, cleared to the back colour, the glyph centred at the first of 12,
@@ -58,10 +51,6 @@ private:
     int cellHeight_ = 0;
     gdi::OleColor backColor_ = 0x8000000F;
     gdi::OleColor foreColor_ = 0x80000012;
-    QFont font_;
-    bool enabled_ = false;
-    int backStyle_ = 0;
-    int borderStyle_ = 0;
     QImage picture_;
     double drawnSize_ = 0;
 };

@@ -33,71 +33,71 @@ struct Converter {
     }
 };
 
+// Converts the whole input with iconv, appending to out. Where iconv stops at input it cannot convert
+// (errno EILSEQ, or EINVAL for a sequence cut off at the end), stuck(first byte there, errno, out)
+// appends what stands for it and answers how many input bytes that covers; 0 ends the conversion there.
+// False when iconv cannot convert between the two encodings.
+template <typename Stuck>
+bool convert(const char* to, const char* from, const QByteArray& in, QByteArray& out, Stuck stuck) {
+    Converter conv(to, from);
+    if (conv.cd == reinterpret_cast<iconv_t>(-1))
+        return false;
+    char* src = const_cast<char*>(in.constData());
+    size_t srcLeft = static_cast<size_t>(in.size());
+    char buf[2048];
+    while (srcLeft > 0) {
+        char* dst = buf;
+        size_t dstLeft = sizeof buf;
+        const size_t rc = iconv(conv.cd, &src, &srcLeft, &dst, &dstLeft);
+        const int err = errno;
+        out.append(buf, static_cast<qsizetype>(dst - buf));
+        if (rc != static_cast<size_t>(-1) || err == E2BIG)
+            continue;
+        const size_t skip = std::min<size_t>(srcLeft, stuck(static_cast<unsigned char>(*src), err, out));
+        if (skip == 0)
+            break;
+        src += skip;
+        srcLeft -= skip;
+        iconv(conv.cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    return true;
+}
+
 } // namespace
 
 QByteArray toCp932(const QString& s) {
     const QByteArray in = s.toUtf8();
     QByteArray out;
     out.reserve(in.size() + 8);
-    Converter conv("CP932", "UTF-8");
-    if (conv.cd == reinterpret_cast<iconv_t>(-1))
+    // A character CP932 cannot hold: Windows writes its default character.
+    const auto unmapped = [](unsigned char b, int, QByteArray& o) -> size_t {
+        o.append('?');
+        return static_cast<size_t>(utf8Length(b));
+    };
+    if (!convert("CP932", "UTF-8", in, out, unmapped))
         return s.toLatin1();
-    char* src = const_cast<char*>(in.constData());
-    size_t srcLeft = static_cast<size_t>(in.size());
-    char buf[1024];
-    while (srcLeft > 0) {
-        char* dst = buf;
-        size_t dstLeft = sizeof buf;
-        size_t rc = iconv(conv.cd, &src, &srcLeft, &dst, &dstLeft);
-        out.append(buf, static_cast<qsizetype>(dst - buf));
-        if (rc == static_cast<size_t>(-1)) {
-            if (errno == E2BIG)
-                continue;
-            // A character CP932 cannot hold: Windows writes its default character.
-            out.append('?');
-            size_t skip = std::min<size_t>(srcLeft, utf8Length(static_cast<unsigned char>(*src)));
-            src += skip;
-            srcLeft -= skip;
-            iconv(conv.cd, nullptr, nullptr, nullptr, nullptr);
-        }
-    }
     return out;
 }
 
 QString fromCp932(const QByteArray& bytes) {
     QByteArray out;
     out.reserve(bytes.size() * 2);
-    Converter conv("UTF-8", "CP932");
-    if (conv.cd == reinterpret_cast<iconv_t>(-1))
+    const auto unmapped = [](unsigned char b, int err, QByteArray& o) -> size_t {
+        if (err == EINVAL)
+            return 0; // a lone lead byte at the end: dropped
+        // Bytes glibc rejects but Windows maps to private or control characters.
+        char32_t cp = 0xFFFD;
+        if (b == 0x80)
+            cp = 0x0080;
+        else if (b == 0xA0)
+            cp = 0xF8F0;
+        else if (b >= 0xFD)
+            cp = 0xF8F1 + (b - 0xFD);
+        o.append(QString::fromUcs4(&cp, 1).toUtf8());
+        return 1;
+    };
+    if (!convert("UTF-8", "CP932", bytes, out, unmapped))
         return QString::fromLatin1(bytes);
-    char* src = const_cast<char*>(bytes.constData());
-    size_t srcLeft = static_cast<size_t>(bytes.size());
-    char buf[2048];
-    while (srcLeft > 0) {
-        char* dst = buf;
-        size_t dstLeft = sizeof buf;
-        size_t rc = iconv(conv.cd, &src, &srcLeft, &dst, &dstLeft);
-        out.append(buf, static_cast<qsizetype>(dst - buf));
-        if (rc == static_cast<size_t>(-1)) {
-            if (errno == E2BIG)
-                continue;
-            if (errno == EINVAL)
-                break; // a lone lead byte at the end: dropped
-            // Bytes glibc rejects but Windows maps to private or control characters.
-            const unsigned char b = static_cast<unsigned char>(*src);
-            char32_t cp = 0xFFFD;
-            if (b == 0x80)
-                cp = 0x0080;
-            else if (b == 0xA0)
-                cp = 0xF8F0;
-            else if (b >= 0xFD)
-                cp = 0xF8F1 + (b - 0xFD);
-            out.append(QString::fromUcs4(&cp, 1).toUtf8());
-            ++src;
-            --srcLeft;
-            iconv(conv.cd, nullptr, nullptr, nullptr, nullptr);
-        }
-    }
     return QString::fromUtf8(out);
 }
 
