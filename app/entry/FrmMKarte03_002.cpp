@@ -69,6 +69,20 @@ bool isEditMode(const QString& mode) {
     return mode == QLatin1String("1") || mode == QLatin1String("2");
 }
 
+// Called inside a handler: logs the error being handled under the procedure that trapped it, so that
+// a screen that cannot be prepared leaves its reason in the log. Returns false, the procedure's result.
+bool logTrapped(const QString& proc) {
+    QString description;
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        description = errorDescription(e);
+    } catch (...) {
+    }
+    PFuBolPutLog(proc, description);
+    return false;
+}
+
 } // namespace
 
 FrmMKarte03_002::FrmMKarte03_002(QWidget* parent)
@@ -220,8 +234,10 @@ bool FrmMKarte03_002::SuScreenInit() {
             }
             MdlPlaque::FuBolSpdCheckSet(g, items);
         } else if (info_.mode == QLatin1String("2")) {
-            if (!MdlPlaque::FuBolSpdCheckSet(g, v.cleaning_imp))
+            if (!MdlPlaque::FuBolSpdCheckSet(g, v.cleaning_imp)) {
+                PFuBolPutLog(QStringLiteral("SuScreenInit"), QStringLiteral("FuBolSpdCheckSet()"));
                 return false;
+            }
         } else {
             g.setOperationMode(kReadOnly);
         }
@@ -257,7 +273,7 @@ bool FrmMKarte03_002::SuScreenInit() {
         SuButtonsByMode(info_.mode);
         return true;
     } catch (...) {
-        return false;
+        return logTrapped(QStringLiteral("SuScreenInit"));
     }
 }
 
@@ -389,7 +405,7 @@ bool FrmMKarte03_002::SuHistoryDisp() {
         SuHistoryButtons();
         return true;
     } catch (...) {
-        return false;
+        return logTrapped(QStringLiteral("SuHistoryDisp"));
     }
 }
 

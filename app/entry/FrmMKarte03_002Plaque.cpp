@@ -21,6 +21,22 @@ constexpr int kInputMode = 1;
 constexpr bool kFixInputMode = true;
 constexpr bool kInputEnable = true;
 
+// The plaque routines the chart is shown with, named in the log line when one of them reports False.
+const QString kPlaqueRoutines = QStringLiteral("FuBolPlaqueStrToArry()/FuBolPlaqueArryToCtl()");
+
+// Called inside a handler: logs the error being handled under the procedure that trapped it.
+bool logTrapped(const QString& proc) {
+    QString description;
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        description = errorDescription(e);
+    } catch (...) {
+    }
+    PFuBolPutLog(proc, description);
+    return false;
+}
+
 } // namespace
 
 void FrmMKarte03_002::FuBolSetLostFromParts() {
@@ -32,15 +48,17 @@ void FrmMKarte03_002::FuBolSetLostFromParts() {
 
 bool FrmMKarte03_002::SuPlaqueDisp() {
     try {
-        if (!plaquechart::showPlaqueCodes(info_.visit.plaque, permanent_, deciduous_, cells_))
+        if (!plaquechart::showPlaqueCodes(info_.visit.plaque, permanent_, deciduous_, cells_)) {
+            PFuBolPutLog(QStringLiteral("SuPlaqueDisp"), kPlaqueRoutines);
             return false;
+        }
         // A new visit keeps the teeth of the tooth part it inherited.
         if (info_.mode == QLatin1String("1"))
             FuBolSetLostFromParts();
         MdlPlaque::PSuPlaqueRituDisp(*this);
         return true;
     } catch (...) {
-        return false;
+        return logTrapped(QStringLiteral("SuPlaqueDisp"));
     }
 }
 
@@ -169,12 +187,15 @@ void FrmMKarte03_002::commentButton(int k, int index) {
 
 bool FrmMKarte03_002::SuPlaqueHistoryDisp(const InstructVisitData& visit) {
     try {
-        if (!plaquechart::showPlaqueCodes(visit.plaque, historyPermanent_, historyDeciduous_, historyCells_))
+        if (!plaquechart::showPlaqueCodes(visit.plaque, historyPermanent_, historyDeciduous_,
+                                          historyCells_)) {
+            PFuBolPutLog(QStringLiteral("SuPlaqueHistoryDisp"), kPlaqueRoutines);
             return false;
+        }
         SuPlaqueRituHistory();
         return true;
     } catch (...) {
-        return false;
+        return logTrapped(QStringLiteral("SuPlaqueHistoryDisp"));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/shell/ShellGlobals.h"
+#include "platform/error/VbError.h"
 #include "platform/text/Text.h"
 
 namespace MdlIniData {
@@ -23,6 +24,31 @@ int hexValue(QChar c) {
     if (u >= u'a' && u <= u'f')
         return u - u'a' + 10;
     return 0;
+}
+
+// The most minutes the entry screens count with: a day. Their time arithmetic stays in range below it.
+constexpr double kMaxMinutes = 1440;
+
+// The minute step of the time lists, as the screens convert it (CLng): a whole number of minutes from 0
+// (the lists keep their own step) up to a day. A negative step empties the minute list.
+bool usableStep(const QString& value) {
+    if (!text::vbIsNumeric(value))
+        return false;
+    try {
+        const int32_t step = text::vbCLng(value, kProc);
+        return step >= 0 && step <= kMaxMinutes;
+    } catch (const VbError&) {
+        return false; // beyond a Long
+    }
+}
+
+// The expected minutes of an instruction, as the screens read them (Val): 0 (no duration check) up to
+// a day. A negative value puts the default end before the start.
+bool usableExpected(const QString& value) {
+    if (!text::vbIsNumeric(value))
+        return false;
+    const double minutes = text::vbVal(value);
+    return minutes >= 0 && minutes <= kMaxMinutes;
 }
 
 // Reads one key; logs "[section] key の取得に失敗" and returns false when it is missing.
@@ -113,7 +139,7 @@ bool PFuGetIniData() {
         ok = false;
 
     if (readKey(client, QStringLiteral("Eisei_MM"), v)) {
-        if (text::vbIsNumeric(v)) {
+        if (usableStep(v)) {
             gStrEiseiMM = v;
         } else {
             PFuBolPutLog(kProc, QStringLiteral("[CLIENT] Eisei_MMの取得に失敗(数値チェック)"));
@@ -124,7 +150,7 @@ bool PFuGetIniData() {
     }
 
     if (readKey(client, QStringLiteral("Eisei_Chk_MM"), v)) {
-        if (text::vbIsNumeric(v)) {
+        if (usableExpected(v)) {
             gStrEiseiChkMM = v;
         } else {
             PFuBolPutLog(kProc, QStringLiteral("[CLIENT] Eisei_Chk_MMの取得に失敗(数値チェック)"));

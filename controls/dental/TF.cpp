@@ -139,19 +139,24 @@ void TF::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, picture());
 }
 
+void TF::resize(int w, int h) {
+    const int s = side(w, h);
+    QWidget::resize(s, s);
+}
+
+void TF::setGeometry(int x, int y, int w, int h) {
+    const int s = side(w, h);
+    QWidget::setGeometry(x, y, s, s);
+}
+
 void TF::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (squaring_)
         return;
     squaring_ = true;
-    int w = width();
-    int h = height();
-    if (w > h)
-        w = h;
-    if (h > w)
-        h = w;
-    if (w != width() || h != height())
-        resize(w, h);
+    const int s = side(width(), height());
+    if (s != width() || s != height())
+        resize(s, s);
     squaring_ = false;
 }
 

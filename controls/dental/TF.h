@@ -33,6 +33,13 @@ class TF : public QWidget {
 public:
     explicit TF(QWidget* parent = nullptr);
 
+    // Resizing keeps the selector square also while it is hidden, when Qt holds its resize event back
+    // until it is shown. (The resize event squares it when it is resized through a QWidget pointer.)
+    void resize(int w, int h);
+    void resize(const QSize& size) { resize(size.width(), size.height()); }
+    void setGeometry(int x, int y, int w, int h);
+    void setGeometry(const QRect& rect) { setGeometry(rect.x(), rect.y(), rect.width(), rect.height()); }
+
     // Enabled is the widget's own (setEnabled).
     bool Enabled() const { return isEnabled(); }
     // The background shows in the corners outside the disc; setting it does not redraw.
@@ -84,6 +91,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // The side of a w x h selector: the smaller side wins.
+    static int side(int w, int h) { return w < h ? w : h; }
     void setFlag(bool& flag, bool on);
     void redraw();
 

@@ -13,7 +13,9 @@
 #include "platform/text/Era.h"
 #include "platform/text/KeyCodes.h"
 
-// The line edit inside the field: it shows the slots and hands every key to the field.
+// The line edit inside the field: it shows the slots and hands every key to the field. The field
+// detaches it when it goes: Qt takes the focus away from the edit only after the field's own part is
+// gone, and that focus-out must not call back into it.
 class EraDateLineEdit : public QLineEdit {
 public:
     explicit EraDateLineEdit(ImDate* owner) : QLineEdit(owner), owner_(owner) {
@@ -22,28 +24,35 @@ public:
         setAcceptDrops(false);
         setObjectName(QStringLiteral("edit"));
     }
+    void detach() { owner_ = nullptr; }
 
 protected:
-    void keyPressEvent(QKeyEvent* e) override { owner_->keyPressed(e); }
+    void keyPressEvent(QKeyEvent* e) override {
+        if (owner_)
+            owner_->keyPressed(e);
+    }
     void inputMethodEvent(QInputMethodEvent* e) override { e->ignore(); }
     void mousePressEvent(QMouseEvent* e) override {
         QLineEdit::mousePressEvent(e);
         // A click puts the caret on a slot: the era of an empty field, else the slot at or after the click.
-        if (!hasSelectedText())
+        if (owner_ && !hasSelectedText())
             setCursorPosition(owner_->mask_.isEmpty() ? 0
                                                       : fields::EraDateMask::nextEditable(cursorPosition()));
     }
     void mouseDoubleClickEvent(QMouseEvent* e) override {
         e->accept();
-        emit owner_->DblClick();
+        if (owner_)
+            emit owner_->DblClick();
     }
     void focusInEvent(QFocusEvent* e) override {
         QLineEdit::focusInEvent(e);
-        owner_->refresh(owner_->mask_.isEmpty() ? 0 : cursorPosition());
+        if (owner_)
+            owner_->refresh(owner_->mask_.isEmpty() ? 0 : cursorPosition());
     }
     void focusOutEvent(QFocusEvent* e) override {
         QLineEdit::focusOutEvent(e);
-        owner_->refresh(0);
+        if (owner_)
+            owner_->refresh(0);
     }
 
 private:
@@ -82,7 +91,9 @@ ImDate::ImDate(QWidget* parent) : QWidget(parent), edit_(new EraDateLineEdit(thi
     refresh(0);
 }
 
-ImDate::~ImDate() = default;
+ImDate::~ImDate() {
+    edit_->detach();
+}
 
 QVariant ImDate::Value() const {
     const QDate d = mask_.date();

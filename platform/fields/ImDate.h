@@ -7,7 +7,7 @@
 
 #include "platform/fields/EraDateMask.h"
 
-class QLineEdit;
+class EraDateLineEdit;
 
 // Holds a date (Value) or nothing (ValueIsNull). Typing: an era letter (M, T, S, H, R in either case) on
 // the era part, digits for the era year, month and day; Up and Down step the part at the caret; Delete
@@ -61,7 +61,7 @@ private:
     // After a user edit: shows the slots, caret at pos, raises Change when the text moved.
     void edited(int pos);
 
-    QLineEdit* edit_;
+    EraDateLineEdit* edit_;
     fields::EraDateMask mask_;
     bool tabStop_ = true;
 };

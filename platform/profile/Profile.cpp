@@ -124,6 +124,17 @@ QList<RawLine> splitRaw(const QByteArray& raw) {
     return lines;
 }
 
+// Gives a last line without a line end its CR LF, so that a line can follow it. A last line that ends
+// in half a double-byte character loses that half first: a read drops it at the end of the file, but
+// before a line end it would read as a replacement character, changing that line's value.
+void endLastLine(RawLine& line) {
+    if (!line.eol.isEmpty())
+        return;
+    if (text::fromCp932(line.body + '\n') != text::fromCp932(line.body) + u'\n')
+        line.body.chop(1);
+    line.eol = QByteArrayLiteral("\r\n");
+}
+
 bool readAll(const QString& path, QByteArray* out) {
     if (!QFileInfo(path).isFile())
         return false;
@@ -193,8 +204,8 @@ bool writeString(const QString& path, const QString& section, const QString& key
     }
 
     if (header < 0) {
-        if (!lines.isEmpty() && lines.back().eol.isEmpty())
-            lines.back().eol = crlf;
+        if (!lines.isEmpty())
+            endLastLine(lines.back());
         lines.append(RawLine{text::toCp932(u'[' + section + u']'), crlf});
         lines.append(newKeyLine);
     } else {
@@ -215,8 +226,7 @@ bool writeString(const QString& path, const QString& section, const QString& key
                 lastFilled = i;
         }
         if (!replaced) {
-            if (lines[lastFilled].eol.isEmpty())
-                lines[lastFilled].eol = crlf;
+            endLastLine(lines[lastFilled]);
             lines.insert(lastFilled + 1, newKeyLine);
         }
     }

@@ -32,6 +32,35 @@ TEST(TF, KeepsItselfSquareTheSmallerSideWinning) {
     EXPECT_EQ(s.tf.size(), QSize(80, 80));
 }
 
+TEST(TF, IsSquareAfterEveryResizeShownOrHidden) {
+    const struct Case {
+        QSize asked, square;
+    } cases[] = {
+        {{120, 80}, {80, 80}}, {{80, 120}, {80, 80}}, {{50, 50}, {50, 50}},
+        {{33, 200}, {33, 33}}, {{1, 0}, {0, 0}},
+    };
+    // Two selectors on a shown window, one of them hidden.
+    ShownWidget<QWidget> window(300);
+    auto* shown = new TF(&window.w);
+    auto* hidden = new TF(&window.w);
+    shown->show();
+    hidden->hide();
+    for (TF* tf : {hidden, shown}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(tf->isVisible() ? "shown " : "hidden ") +
+                         std::to_string(c.asked.width()) + "x" + std::to_string(c.asked.height()));
+            tf->resize(c.asked);
+            EXPECT_EQ(tf->size(), c.square);
+            tf->setGeometry(QRect(QPoint(3, 4), c.asked.transposed()));
+            EXPECT_EQ(tf->geometry(), QRect(QPoint(3, 4), c.square));
+        }
+    }
+    // Resized as a plain widget while hidden: square once it is shown.
+    static_cast<QWidget*>(hidden)->resize(90, 60);
+    hidden->show();
+    EXPECT_EQ(hidden->size(), QSize(60, 60));
+}
+
 TEST(TF, FaceUnderThePointer) {
     struct Case {
         double x, y;

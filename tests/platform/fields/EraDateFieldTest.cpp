@@ -1,5 +1,6 @@
 // The era date field: typing through the era table, the empty state, stepping and the events.
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -193,4 +194,31 @@ TEST_F(EraDateField, TabStopAndInputMethod) {
     EXPECT_EQ(edit()->focusPolicy(), Qt::ClickFocus);
     field.setTabStop(true);
     EXPECT_EQ(edit()->focusPolicy(), Qt::StrongFocus);
+}
+
+TEST(EraDateFieldLifetime, AFocusedFieldGoesCleanlyOnItsOwnAndWithItsWindow) {
+    // The field on its own, then the window it sits in, goes while the field has the focus.
+    for (const bool withWindow : {false, true}) {
+        SCOPED_TRACE(withWindow);
+        auto* window = new QWidget;
+        new QLineEdit(window); // another control the focus could go to
+        auto* field = new ImDate(window);
+        field->setValue(QDate(2024, 6, 3));
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        field->setFocus();
+        QApplication::processEvents();
+        QPointer<QWidget> edit = field->findChild<QLineEdit*>();
+        ASSERT_TRUE(edit && edit->hasFocus());
+        if (withWindow) {
+            delete window;
+        } else {
+            delete field;
+            EXPECT_TRUE(window->isVisible());
+            delete window;
+        }
+        EXPECT_TRUE(edit.isNull());
+        EXPECT_EQ(QApplication::focusWidget(), nullptr);
+    }
 }

@@ -122,6 +122,43 @@ TEST_F(ProfileTest, WriterAddsKeyAtSectionEndAndSectionAtFileEnd) {
     EXPECT_EQ(readBytes(path()), QByteArray("[E]\r\nk=v\r\n[F]\r\n"));
 }
 
+TEST_F(ProfileTest, WriterNeverChangesWhatOtherKeysRead) {
+    const QByteArray head =
+        QByteArray("[A]\r\nx=1\r\n[B]\r\ny=2\r\nz=") + text::toCp932(QStringLiteral("値"));
+    const struct Ending {
+        const char* what;
+        QByteArray file;
+    } endings[] = {
+        {"half a character, no line end", head + '\x82'},
+        {"no line end", head},
+        {"line end", head + "\r\n"},
+        {"empty file", QByteArray()},
+    };
+    // A key replaced in the first section, one added to the last section, one in a new section.
+    const struct Write { const char *section, *key; } writes[] = {{"A", "x"}, {"B", "n"}, {"C", "k"}};
+    const struct Key {
+        const char *section, *key;
+    } keys[] = {{"A", "x"}, {"B", "y"}, {"B", "z"}, {"B", "n"}, {"C", "k"}};
+
+    for (const Ending& e : endings) {
+        for (const Write& w : writes) {
+            SCOPED_TRACE(std::string(e.what) + " / " + w.section + " " + w.key);
+            ASSERT_TRUE(writeBytes(path(), e.file));
+            std::vector<std::optional<QString>> before;
+            for (const Key& k : keys)
+                before.push_back(profile::findValue(path(), k.section, k.key));
+            ASSERT_TRUE(profile::writeString(path(), w.section, w.key, QStringLiteral("新")));
+            for (size_t i = 0; i < std::size(keys); ++i) {
+                const bool written = QString::fromLatin1(keys[i].section) == QLatin1String(w.section) &&
+                                     QString::fromLatin1(keys[i].key) == QLatin1String(w.key);
+                EXPECT_EQ(profile::findValue(path(), keys[i].section, keys[i].key),
+                          written ? std::optional<QString>(QStringLiteral("新")) : before[i])
+                    << keys[i].section << " " << keys[i].key;
+            }
+        }
+    }
+}
+
 TEST_F(ProfileTest, WriterCreatesFileAndRefusesWhatWouldBreakIt) {
     EXPECT_TRUE(profile::writeString(path(), "Log", "MaxRecord", "10"));
     EXPECT_EQ(readBytes(path()), QByteArray("[Log]\r\nMaxRecord=10\r\n"));

@@ -99,9 +99,38 @@ TEST_F(SettingsValues, MinuteSettingsMustBeNumeric) {
 
 TEST_F(SettingsValues, NumericMinuteSettingsAreKeptAsWritten) {
     EXPECT_TRUE(
-        read(Ini::complete().set("CLIENT", "Eisei_MM", "+1.5E1").set("CLIENT", "Eisei_Chk_MM", "-3")));
+        read(Ini::complete().set("CLIENT", "Eisei_MM", "+1.5E1").set("CLIENT", "Eisei_Chk_MM", "2.0E1")));
     EXPECT_EQ(gStrEiseiMM, QStringLiteral("+1.5E1"));
-    EXPECT_EQ(gStrEiseiChkMM, QStringLiteral("-3"));
+    EXPECT_EQ(gStrEiseiChkMM, QStringLiteral("2.0E1"));
+}
+
+TEST_F(SettingsValues, MinuteSettingsTheScreensCannotCountWithAreInvalid) {
+    // Each value in both keys: true when it is taken, else the key's numeric-check line and false.
+    const struct Case {
+        QString value;
+        bool usable;
+    } cases[] = {
+        {QStringLiteral("5"), true},           {QStringLiteral("0"), true},
+        {QStringLiteral("1440"), true},        {QStringLiteral("1439.6"), true},
+        {QStringLiteral("1441"), false},       {QStringLiteral("-1"), false},
+        {QStringLiteral("1e18"), false},       {QString(255, u'9'), false},
+        {QStringLiteral("2147483648"), false}, {QStringLiteral("abc"), false},
+    };
+    const QString p = QStringLiteral("Sub Main-PFuGetIniData [CLIENT] ");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value.toStdString());
+        gStrEiseiMM = gStrEiseiChkMM = QStringLiteral("before");
+        const qsizetype logged = lines().size();
+        EXPECT_EQ(
+            read(Ini::complete().set("CLIENT", "Eisei_MM", c.value).set("CLIENT", "Eisei_Chk_MM", c.value)),
+            c.usable);
+        const QString kept = c.usable ? c.value : QStringLiteral("before");
+        EXPECT_EQ(gStrEiseiMM, kept);
+        EXPECT_EQ(gStrEiseiChkMM, kept);
+        const QStringList expected = {p + QStringLiteral("Eisei_MMの取得に失敗(数値チェック)"),
+                                      p + QStringLiteral("Eisei_Chk_MMの取得に失敗(数値チェック)")};
+        EXPECT_EQ(lines().mid(logged), c.usable ? QStringList() : expected);
+    }
 }
 
 TEST_F(SettingsValues, PasswordNeedsSevenWholePairs) {
