@@ -69,9 +69,9 @@ bool isEditMode(const QString& mode) {
     return mode == QLatin1String("1") || mode == QLatin1String("2");
 }
 
-// Called inside a handler: logs the error being handled under the procedure that trapped it, so that
-// a screen that cannot be prepared leaves its reason in the log. Returns false, the procedure's result.
-bool logTrapped(const QString& proc) {
+} // namespace
+
+bool FrmMKarte03_002::logTrapped(const QString& proc) {
     QString description;
     try {
         throw;
@@ -82,8 +82,6 @@ bool logTrapped(const QString& proc) {
     PFuBolPutLog(proc, description);
     return false;
 }
-
-} // namespace
 
 FrmMKarte03_002::FrmMKarte03_002(QWidget* parent)
     : forms::Form(parent), ui(std::make_unique<Ui::FrmMKarte03_002>()) {

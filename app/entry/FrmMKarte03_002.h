@@ -88,6 +88,9 @@ protected:
     void Form_Unload(bool& cancel) override;
 
 private:
+    // Called inside a handler: logs the error being handled under the procedure that trapped it, so that
+    // a screen that cannot be prepared leaves its reason in the log. Returns false, the procedure's result.
+    static bool logTrapped(const QString& proc);
     // ---- loading ----------------------------------------------------------------------------------
     bool SuScreenInit();
     void SuScreenClear();

@@ -24,19 +24,6 @@ constexpr bool kInputEnable = true;
 // The plaque routines the chart is shown with, named in the log line when one of them reports False.
 const QString kPlaqueRoutines = QStringLiteral("FuBolPlaqueStrToArry()/FuBolPlaqueArryToCtl()");
 
-// Called inside a handler: logs the error being handled under the procedure that trapped it.
-bool logTrapped(const QString& proc) {
-    QString description;
-    try {
-        throw;
-    } catch (const std::exception& e) {
-        description = errorDescription(e);
-    } catch (...) {
-    }
-    PFuBolPutLog(proc, description);
-    return false;
-}
-
 } // namespace
 
 void FrmMKarte03_002::FuBolSetLostFromParts() {
