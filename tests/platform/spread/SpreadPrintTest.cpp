@@ -310,6 +310,133 @@ TEST(SpreadPagination, FullPageEndsAboveMergedRows) {
     }
 }
 
+// The first row of each page.
+std::vector<int> firstRows(const std::vector<PageSlice>& pages) {
+    std::vector<int> rows;
+    for (const PageSlice& p : pages)
+        rows.push_back(p.row1);
+    return rows;
+}
+
+TEST(SpreadPagination, FitRowsShrinksTheBlockUntilEachRunBetweenBreaksFits) {
+    const QSize b5 = QPageSize(QPageSize::JisB5).sizePixels(96);
+    struct Case {
+        const char* what;
+        int rows;
+        std::vector<int> breaks;
+        int fitRows;
+        double marginTopBottom; // twips; left and right 567
+        QSize paper;
+        std::vector<int> firstRows;
+        bool shrunk;
+    } cases[] = {
+        {"breaks every 40 rows: 40 rows a page", 120, {41, 81}, 40, 567, a4Px(), {1, 41, 81}, true},
+        {"the same on B5", 120, {41, 81}, 40, 567, b5, {1, 41, 81}, true},
+        {"rows that fit keep their size", 30, {}, 40, 567, a4Px(), {1}, false},
+        {"a run longer than N holds N rows a page", 100, {}, 40, 567, a4Px(), {1, 41, 81}, true},
+        {"runs of up to N rows between breaks print whole", 100, {8, 55}, 47, 567, a4Px(), {1, 8, 55}, true},
+        {"margins leaving no room: every run still whole",
+         120,
+         {41, 81},
+         40,
+         9000,
+         a4Px(),
+         {1, 41, 81},
+         true},
+    };
+    for (const Case& c : cases) {
+        SpreadGrid g;
+        fillLines(g, c.rows, c.rows);
+        g.setRowHeight(0, 15);
+        for (int r : c.breaks) {
+            g.setRow(r);
+            g.setRowPageBreak(true);
+        }
+        const auto& m = *static_cast<const SpreadModel*>(g.view()->model());
+        PrintSettings s;
+        s.header = headerOfRecordBook();
+        s.footer = kFooter;
+        s.marginTop = s.marginBottom = c.marginTopBottom;
+        s.marginLeft = s.marginRight = 567;
+        s.fitRows = c.fitRows;
+        EXPECT_EQ(firstRows(paginate(m, s, c.paper)), c.firstRows) << c.what;
+        const double scale = printScale(m, s, c.paper);
+        EXPECT_GT(scale, 0) << c.what;
+        EXPECT_EQ(scale < 1, c.shrunk) << c.what;
+        // Without the setting the grid breaks the runs on its own where rows no longer fit.
+        s.fitRows = 0;
+        if (c.shrunk) {
+            EXPECT_NE(firstRows(paginate(m, s, c.paper)), c.firstRows) << c.what;
+        }
+    }
+}
+
+TEST(SpreadPrint, ShrunkCellsUnderHeaderAndFooterOfTheirOwnSize) {
+    // Word boxes of each page, in points: the row numbers and the footer's "Page".
+    struct Boxes {
+        QRectF row1, row40, page;
+    };
+    auto boxes = [](const QString& pdf) {
+        std::vector<Boxes> pages;
+        const QString tool = QStandardPaths::findExecutable("pdftotext");
+        QProcess proc;
+        proc.start(tool, {"-bbox", pdf, "-"});
+        proc.waitForFinished(30000);
+        const QString html = QString::fromUtf8(proc.readAllStandardOutput());
+        static const QRegularExpression re("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                                           "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<");
+        for (auto it = re.globalMatch(html); it.hasNext();) {
+            const auto m = it.next();
+            if (m.captured(0).startsWith("<page")) {
+                pages.emplace_back();
+                continue;
+            }
+            const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+            const QString w = m.captured(5);
+            if (w == "1" && box.right() < 150) // the row header, not the page number
+                pages.back().row1 = box;
+            else if (w == "40")
+                pages.back().row40 = box;
+            else if (w == "Page")
+                pages.back().page = box;
+        }
+        return pages;
+    };
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "pdftotext not installed";
+    SpreadGrid g;
+    fillLines(g, 60, 60);
+    g.setRowHeight(0, 15);
+    g.setPrintHeader(headerOfRecordBook());
+    g.setPrintFooter(kFooter);
+    for (auto set : {&SpreadGrid::setPrintMarginTop, &SpreadGrid::setPrintMarginBottom,
+                     &SpreadGrid::setPrintMarginLeft, &SpreadGrid::setPrintMarginRight})
+        (g.*set)(567);
+    g.setRow(41);
+    g.setRowPageBreak(true);
+    QTemporaryDir dir;
+    auto printer = pdfPrinter(dir.filePath("natural.pdf"));
+    ASSERT_TRUE(g.printSheet(printer.get()));
+    EXPECT_EQ(g.lastPrintPageCount(), 3); // row 40 does not fit at its own height
+    const auto natural = boxes(dir.filePath("natural.pdf"));
+
+    g.setPrintFitRows(40);
+    EXPECT_EQ(g.printFitRows(), 40);
+    printer = pdfPrinter(dir.filePath("fit.pdf"));
+    ASSERT_TRUE(g.printSheet(printer.get()));
+    EXPECT_EQ(g.lastPrintPageCount(), 2);
+    const auto fit = boxes(dir.filePath("fit.pdf"));
+    ASSERT_EQ(fit.size(), 2u);
+    ASSERT_FALSE(natural.empty());
+    // The footer where and as big as it was; the cells smaller, the last row above the footer.
+    EXPECT_EQ(fit[0].page, natural[0].page);
+    EXPECT_LT(fit[0].row1.height(), natural[0].row1.height());
+    EXPECT_NEAR(fit[0].row1.left(), natural[0].row1.left(), 3); // still from the left margin
+    ASSERT_FALSE(fit[0].row40.isNull());
+    EXPECT_LT(fit[0].row40.bottom(), fit[0].page.top());
+}
+
 TEST(SpreadPrint, JobNameReachesThePdf) {
     SpreadGrid g;
     fillLines(g, 3, 3);
