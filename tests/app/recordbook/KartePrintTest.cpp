@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QRegularExpression>
 #include <numeric>
+#include <optional>
 
 #include "KarteScreenFixture.h"
 #include "app/printing/FrmMKarteS_010.h"
@@ -46,77 +47,57 @@ std::vector<int> oneRowLines(int count, std::vector<int> then, int total) {
     return lines;
 }
 
-// One printed word and its box, in points from the page's top left.
-struct Word {
-    QString text;
-    QRectF box;
-};
-
-// The words of each page of the PDF.
-std::vector<std::vector<Word>> pdfWords(const QString& pdf) {
-    std::vector<std::vector<Word>> pages;
-    const QString html = pdftools::run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, "-"});
-    static const QRegularExpression tag(
-        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
-    for (auto it = tag.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(0).startsWith(QStringLiteral("<page"))) {
-            pages.emplace_back();
-        } else if (!pages.empty()) {
-            const QPointF tl(m.captured(1).toDouble(), m.captured(2).toDouble());
-            const QPointF br(m.captured(3).toDouble(), m.captured(4).toDouble());
-            pages.back().push_back(Word{m.captured(5), QRectF(tl, br)});
-        }
-    }
-    return pages;
-}
-
-// What one printed page shows: its grid rows (the row header numbers, top to bottom) and whether the
-// page header, the column headers, the rows and the footer lie apart, in that order down the page,
-// inside the paper.
+// What one printed page shows: its grid rows (the row header numbers, top to bottom), the height of
+// the footer's text, and whether the page header, the column headers, the rows and the footer come in
+// that order down the page without overlapping, inside the paper (heights in points).
 struct PrintedPage {
     std::vector<int> rows;
+    double footerHeight = 0;
     bool inOrder = false;
 };
 
-std::vector<PrintedPage> printedPages(const QString& pdf, double paperHeightPt) {
-    std::vector<PrintedPage> out;
-    static const QRegularExpression number(QStringLiteral("^\\d+$"));
-    for (const auto& words : pdfWords(pdf)) {
-        PrintedPage page;
-        const Word* occupation = nullptr;
-        const Word* colA = nullptr;
-        const Word* footer = nullptr;
-        for (const Word& w : words) {
-            if (w.text.startsWith(QStringLiteral("職業:")))
-                occupation = &w;
-            else if (w.text == QStringLiteral("A") && !colA)
-                colA = &w;
-            else if (w.text == QStringLiteral("Page"))
-                footer = &w;
-        }
-        if (!occupation || !colA || !footer) {
-            out.push_back(page);
-            continue;
-        }
-        std::vector<const Word*> rowWords;
-        for (const Word& w : words)
-            if (number.match(w.text).hasMatch() && w.box.right() <= colA->box.left())
-                rowWords.push_back(&w);
-        std::sort(rowWords.begin(), rowWords.end(),
-                  [](const Word* a, const Word* b) { return a->box.top() < b->box.top(); });
-        page.inOrder = occupation->box.bottom() <= colA->box.top() && footer->box.bottom() <= paperHeightPt;
-        double above = colA->box.bottom();
-        for (const Word* w : rowWords) {
-            page.rows.push_back(w->text.toInt());
-            page.inOrder = page.inOrder && w->box.top() >= above;
-            above = w->box.bottom();
-        }
-        page.inOrder = page.inOrder && above <= footer->box.top();
-        out.push_back(page);
+std::vector<PrintedPage> printedPages(const QString& pdf, double paperHeight) {
+    static const QRegularExpression word(QStringLiteral(
+        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<"));
+    std::vector<std::vector<std::pair<QString, QRectF>>> words;
+    for (auto it = word.globalMatch(pdftools::run("pdftotext", {"-bbox", pdf, "-"})); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(0).startsWith(QStringLiteral("<page")))
+            words.emplace_back();
+        else if (!words.empty())
+            words.back().emplace_back(m.captured(5),
+                                      QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())));
     }
-    return out;
+    std::vector<PrintedPage> pages;
+    for (auto& page : words) {
+        std::sort(page.begin(), page.end(),
+                  [](const auto& a, const auto& b) { return a.second.top() < b.second.top(); });
+        QRectF occupation, colA, footer;
+        for (const auto& [text, box] : page) {
+            if (text.startsWith(QStringLiteral("職業:")))
+                occupation = box;
+            else if (text == QStringLiteral("A") && colA.isNull())
+                colA = box;
+            else if (text == QStringLiteral("Page"))
+                footer = box;
+        }
+        PrintedPage out;
+        out.footerHeight = footer.height();
+        out.inOrder = !occupation.isNull() && !footer.isNull() && occupation.bottom() <= colA.top() &&
+                      footer.bottom() <= paperHeight;
+        double above = colA.bottom();
+        for (const auto& [text, box] : page) {
+            if (!text.contains(QRegularExpression(QStringLiteral("^\\d+$"))) || box.right() > colA.left())
+                continue;
+            out.rows.push_back(text.toInt());
+            out.inOrder = out.inOrder && box.top() >= above;
+            above = box.bottom();
+        }
+        out.inOrder = out.inOrder && above <= footer.top();
+        pages.push_back(out);
+    }
+    return pages;
 }
 
 std::vector<int> breaks(SpreadGrid& g) {
@@ -283,18 +264,19 @@ protected:
         EXPECT_TRUE(boxTexts().isEmpty()) << lastBox().toStdString();
     }
     // The first row of each printed page; every page's rows follow on without a gap, between the page
-    // header and the footer.
-    std::vector<int> firstRowsPrinted(double paperHeightPt) {
+    // header and the footer. footerHeight gets the footer text's height on the first page.
+    std::vector<int> firstRowsPrinted(double paperHeight, double* footerHeight = nullptr) {
         std::vector<int> first;
         int next = 1;
-        const auto pages = printedPages(pdf, paperHeightPt);
+        const auto pages = printedPages(pdf, paperHeight);
         for (size_t i = 0; i < pages.size(); ++i) {
-            const PrintedPage& page = pages[i];
-            EXPECT_TRUE(page.inOrder) << "page " << i + 1;
-            first.push_back(page.rows.empty() ? 0 : page.rows.front());
-            for (int row : page.rows)
+            EXPECT_TRUE(pages[i].inOrder) << "page " << i + 1;
+            first.push_back(pages[i].rows.empty() ? 0 : pages[i].rows.front());
+            for (int row : pages[i].rows)
                 EXPECT_EQ(row, next++) << "page " << i + 1;
         }
+        if (footerHeight && !pages.empty())
+            *footerHeight = pages.front().footerHeight;
         return first;
     }
 
@@ -481,6 +463,7 @@ TEST_F(KartePrint, FortyRowsAPageForAnyMargins) {
         "PrintMarginTop=1440\r\nPrintMarginBottom=1440\r\nPrintMarginLeft=1440\r\nPrintMarginRight=1440\r\n");
     constexpr int kA4 = 0, kB5 = 4; // places in the print dialog's paper list
     constexpr double kA4Pt = 842, kB5Pt = 728.5;
+    std::optional<double> footerHeight;
     struct Case {
         const char* what;
         QString margins;
@@ -503,7 +486,11 @@ TEST_F(KartePrint, FortyRowsAPageForAnyMargins) {
                 useSettings(c.margins);
                 QFile::remove(pdf);
                 printOnPaper(c.paper);
-                EXPECT_EQ(firstRowsPrinted(c.heightPt), (std::vector<int>{1, 41}));
+                double footer = 0;
+                EXPECT_EQ(firstRowsPrinted(c.heightPt, &footer), (std::vector<int>{1, 41}));
+                // The cells shrink as the margins grow; the footer keeps its size.
+                EXPECT_NEAR(footer, footerHeight.value_or(footer), 0.01);
+                footerHeight = footer;
                 EXPECT_EQ(pdftools::pages(pdf), 2);
                 const QString size = pdftools::run("pdfinfo", {pdf});
                 EXPECT_TRUE(size.contains(c.paper == kA4 ? "(A4)" : "516 x 729 pts")) << size.toStdString();
