@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPrinter>
+#include <algorithm>
 
 #include "app/printing/MdlPrinterSetup.h"
 #include "app/recordbook/FrmMKarte02_001.h"
@@ -57,6 +58,22 @@ void setBreak(SpreadGrid& grid, long row, bool on) {
     grid.setRowPageBreak(on);
 }
 
+// Rows the longest printed page holds: 40, or more where a break moved up to a line's first row and
+// the next test still came 40 rows after the row tested. The grid shrinks its print to hold them, so
+// its own page ends never fall inside a line.
+int longestPageRows(SpreadGrid& grid) {
+    int longest = 0;
+    int first = 1;
+    for (int r = 1; r <= grid.maxRows(); ++r) {
+        grid.setRow(r);
+        if (grid.rowPageBreak())
+            first = r;
+        if (!grid.getText(kColMarker, r).isEmpty())
+            longest = std::max(longest, r - first + 1);
+    }
+    return std::max(kPageRows, longest);
+}
+
 // The newest insurance entry of the current patient; a patient without one is error 9.
 const InsuranceData& newestInsurance() {
     if (gPatientInfo.insurance.empty())
@@ -82,8 +99,11 @@ void printSheet(SpreadGrid& grid, const QString& header) {
     grid.setPrintShadows(true);
     grid.setPrintColor(true);
     grid.setPrintGrid(true);
+    // A page holds the header, the footer and every row between two of the book's breaks, whatever the
+    // margins: the cells print smaller where their own height would not fit.
+    grid.setPrintFitRows(longestPageRows(grid));
     // The grid's remaining print settings already are what this print needs: pages numbered from 1,
-    // down the rows first, no shrinking to fit, the orientation the print set-up gave the printer.
+    // down the rows first, the orientation the print set-up gave the printer.
     if (!grid.printSheet(false))
         throw VbError(482, QStringLiteral("SpdKarte"),
                       QStringLiteral("プリンタ エラーです。 (") + printer::currentPrinter().DeviceName() +

@@ -647,6 +647,7 @@ SPREAD_PRINT_MEMBER(printRowHeaders, setPrintRowHeaders, bool, rowHeaders)
 SPREAD_PRINT_MEMBER(printShadows, setPrintShadows, bool, shadows)
 SPREAD_PRINT_MEMBER(printType, setPrintType, int, type)
 SPREAD_PRINT_MEMBER(printUseDataMax, setPrintUseDataMax, bool, useDataMax)
+SPREAD_PRINT_MEMBER(printFitRows, setPrintFitRows, int, fitRows)
 
 #undef SPREAD_PRINT_MEMBER
 

@@ -21,6 +21,7 @@
 //          Bottom/Left/Right/Top (twips)                 setPrintMarginBottom/Left/Right/Top
 //   92-95  PrintRowHeaders, PrintShadows, PrintType,     setPrintRowHeaders, setPrintShadows, setPrintType,
 //          PrintUseDataMax                               setPrintUseDataMax
+//   (ours) rows a printed page must hold                 printFitRows(), setPrintFitRows
 //   98     ReDraw                                        reDraw(), setReDraw
 //   106    RowPageBreak (the cursor row)                 rowPageBreak(), setRowPageBreak
 //   118    SelModeIndex                                  selModeIndex(), setSelModeIndex
@@ -273,6 +274,11 @@ public:
     void setPrintType(int type);
     bool printUseDataMax() const;
     void setPrintUseDataMax(bool on);
+    // 0 (the default): rows print at their height. N: the printed cells shrink (never grow; the page
+    // header and footer keep their size) so that each run of rows between page breaks fits one page, a
+    // run of more than N rows counted by its tallest N consecutive rows; the same scale on every page.
+    int printFitRows() const;
+    void setPrintFitRows(int rows);
     // A page starts before the cursor row (row -1: every row).
     bool rowPageBreak() const;
     void setRowPageBreak(bool on);

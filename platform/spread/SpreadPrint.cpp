@@ -299,14 +299,62 @@ int breakBeforeSpans(const SpreadModel& m, int first, int end) {
     return moved;
 }
 
+// Height of the tallest run of rows between page breaks, a run of more than `rows` rows counted by
+// its tallest `rows` consecutive rows.
+int tallestRun(const SpreadModel& m, int lastRow, int rows) {
+    int tallest = 0;
+    for (int first = 1; first <= lastRow;) {
+        int end = first + 1;
+        while (end <= lastRow && !m.rowData(end).pageBreak)
+            ++end;
+        int sum = 0;
+        for (int r = first; r < end; ++r) {
+            sum += m.rowHeightPx(r);
+            if (r - first >= rows)
+                sum -= m.rowHeightPx(r - rows);
+            tallest = std::max(tallest, sum);
+        }
+        first = end;
+    }
+    return tallest;
+}
+
+// The block's scale and the room its rows and columns have on a page, in unscaled pixels.
+struct BlockFit {
+    double scale = 1.0;
+    int rowsH = 1;
+    int colsW = 1;
+};
+
+BlockFit fitBlock(const SpreadModel& m, const PrintSettings& s, const PageFrame& f) {
+    BlockFit b;
+    const int border = s.border ? 1 : 0;
+    int tallest = 0;
+    if (s.fitRows > 0) {
+        tallest = tallestRun(m, printLastRow(m, s), s.fitRows);
+        const int blockH = f.colHeaderH + tallest + border;
+        if (blockH > f.height)
+            b.scale = static_cast<double>(f.height) / blockH;
+    }
+    // Shrunk, the page holds the tallest run exactly; counting it in whole pixels keeps rounding from
+    // pushing its last row to the next page.
+    b.rowsH = b.scale < 1.0 ? std::max(1, tallest) : std::max(1, f.height - f.colHeaderH - border);
+    b.colsW = std::max(1, static_cast<int>(std::min(f.width / b.scale, 1e9)) - f.rowHeaderW - border);
+    return b;
+}
+
 } // namespace
 
+double printScale(const SpreadModel& m, const PrintSettings& s, const QSize& paperPx) {
+    return fitBlock(m, s, frameFor(m, s, paperPx, 1)).scale;
+}
+
 std::vector<PageSlice> paginate(const SpreadModel& m, const PrintSettings& s, const QSize& paperPx) {
-    const PageFrame f = frameFor(m, s, paperPx, 1);
+    const BlockFit fit = fitBlock(m, s, frameFor(m, s, paperPx, 1));
     const int lastRow = printLastRow(m, s);
     const int lastCol = printLastCol(m, s);
-    const int availH = std::max(1, f.height - f.colHeaderH - (s.border ? 1 : 0));
-    const int availW = std::max(1, f.width - f.rowHeaderW - (s.border ? 1 : 0));
+    const int availH = fit.rowsH;
+    const int availW = fit.colsW;
 
     std::vector<std::pair<int, int>> rowBands;
     int r = 1;
@@ -459,13 +507,21 @@ void drawBlock(QPainter& p, const SpreadModel& m, const PrintSettings& s, const 
 }
 
 void drawPage(QPainter& p, const SpreadModel& m, const PrintSettings& s, const QSize& paperPx,
-              const PageSlice& slice, int pageNumber) {
+              const PageSlice& slice, int pageNumber, double scale) {
     const PageFrame f = frameFor(m, s, paperPx, pageNumber);
     const QFont base = makeFont(s.fontName, s.fontSize);
     drawHeaderLines(p, parseHeaderCodes(s.header, pageNumber, base), f.left, twipsToPx(s.marginTop), f.width);
     drawHeaderLines(p, parseHeaderCodes(s.footer, pageNumber, base), f.left,
                     paperPx.height() - twipsToPx(s.marginBottom) - f.footerH, f.width);
-    drawBlock(p, m, s, QPoint(f.left, f.top), slice);
+    if (scale == 1.0) {
+        drawBlock(p, m, s, QPoint(f.left, f.top), slice);
+        return;
+    }
+    p.save();
+    p.translate(f.left, f.top);
+    p.scale(scale, scale);
+    drawBlock(p, m, s, QPoint(0, 0), slice);
+    p.restore();
 }
 
 int printGrid(const SpreadModel& m, const PrintSettings& s, QPrinter& printer) {
@@ -476,6 +532,7 @@ int printGrid(const SpreadModel& m, const PrintSettings& s, QPrinter& printer) {
     const QRect paper = printer.pageLayout().fullRectPixels(96);
     const QSize paperPx = paper.size();
     const std::vector<PageSlice> pages = paginate(m, s, paperPx);
+    const double blockScale = printScale(m, s, paperPx);
 
     QPainter p;
     if (!p.begin(&printer)) {
@@ -490,7 +547,7 @@ int printGrid(const SpreadModel& m, const PrintSettings& s, QPrinter& printer) {
         ++n;
         p.save();
         p.scale(scale, scale);
-        drawPage(p, m, s, paperPx, slice, n);
+        drawPage(p, m, s, paperPx, slice, n, blockScale);
         p.restore();
     }
     p.end();

@@ -30,6 +30,10 @@ struct PrintSettings {
     double marginBottom = 720;
     double marginLeft = 720;
     double marginRight = 720;
+    // 0: rows print at their own height. N: the printed block (cells and their headers; the page header
+    // and footer keep their size) shrinks so that each run of rows between page breaks fits one page,
+    // a run of more than N rows counted by its tallest N consecutive rows; one scale for every page.
+    int fitRows = 0;
     int gridColor = 0xC0C0C0;
     QString fontName = QStringLiteral("ＭＳ Ｐゴシック");
     double fontSize = 9.0;
@@ -66,17 +70,20 @@ struct PageSlice {
 // Last row and column the print covers (data maximum or the whole grid).
 int printLastRow(const SpreadModel& m, const PrintSettings& s);
 int printLastCol(const SpreadModel& m, const PrintSettings& s);
+// The scale of the printed block on a paper of the given size in pixels: 1 unless fitRows asks for
+// less (see PrintSettings); never above 1, and above 0 however little room the margins leave.
+double printScale(const SpreadModel& m, const PrintSettings& s, const QSize& paperPx);
 // Pages for a paper of the given size in pixels (96 per inch): down the rows first, then across.
-// A page starts at a row with a page break and wherever the next row does not fit; a full page ends
-// above merged cells that would run over (unless they began on an earlier page).
+// A page starts at a row with a page break and wherever the next row does not fit at the print's
+// scale; a full page ends above merged cells that would run over (unless they began on an earlier page).
 std::vector<PageSlice> paginate(const SpreadModel& m, const PrintSettings& s, const QSize& paperPx);
 // Prints every page; returns the number of pages, or -1 when the printer cannot be painted on.
 int printGrid(const SpreadModel& m, const PrintSettings& s, QPrinter& printer);
 // Draws the slice's cells with the headers, grid lines and border the settings ask for, from origin.
 void drawBlock(QPainter& p, const SpreadModel& m, const PrintSettings& s, const QPoint& origin,
                const PageSlice& slice);
-// Draws one page on a painter whose units are pixels at 96 per inch.
+// Draws one page on a painter whose units are pixels at 96 per inch, the block at the given scale.
 void drawPage(QPainter& p, const SpreadModel& m, const PrintSettings& s, const QSize& paperPx,
-              const PageSlice& slice, int pageNumber);
+              const PageSlice& slice, int pageNumber, double scale = 1.0);
 
 } // namespace spread

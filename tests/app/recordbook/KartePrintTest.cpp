@@ -1,8 +1,11 @@
-// Printing the record book: the page header, the page breaks between lines, the refusals, and a
-// two-page month printed from the screen to PDF with the margins of the settings file.
+// Printing the record book: the page header, the page breaks between lines, the refusals, and months
+// printed from the screen to PDF with the margins of the settings file: pages start only at the book's
+// own breaks, whatever the margins and the paper.
 #include <QApplication>
+#include <QComboBox>
 #include <QRegularExpression>
 #include <numeric>
+#include <optional>
 
 #include "KarteScreenFixture.h"
 #include "app/printing/FrmMKarteS_010.h"
@@ -42,6 +45,59 @@ std::vector<int> oneRowLines(int count, std::vector<int> then, int total) {
     const int used = count + std::accumulate(then.begin(), then.end(), 0);
     lines.insert(lines.end(), static_cast<size_t>(total - used), 1);
     return lines;
+}
+
+// What one printed page shows: its grid rows (the row header numbers, top to bottom), the height of
+// the footer's text, and whether the page header, the column headers, the rows and the footer come in
+// that order down the page without overlapping, inside the paper (heights in points).
+struct PrintedPage {
+    std::vector<int> rows;
+    double footerHeight = 0;
+    bool inOrder = false;
+};
+
+std::vector<PrintedPage> printedPages(const QString& pdf, double paperHeight) {
+    static const QRegularExpression word(QStringLiteral(
+        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<"));
+    std::vector<std::vector<std::pair<QString, QRectF>>> words;
+    for (auto it = word.globalMatch(pdftools::run("pdftotext", {"-bbox", pdf, "-"})); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(0).startsWith(QStringLiteral("<page")))
+            words.emplace_back();
+        else if (!words.empty())
+            words.back().emplace_back(m.captured(5),
+                                      QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())));
+    }
+    std::vector<PrintedPage> pages;
+    for (auto& page : words) {
+        std::sort(page.begin(), page.end(),
+                  [](const auto& a, const auto& b) { return a.second.top() < b.second.top(); });
+        QRectF occupation, colA, footer;
+        for (const auto& [text, box] : page) {
+            if (text.startsWith(QStringLiteral("職業:")))
+                occupation = box;
+            else if (text == QStringLiteral("A") && colA.isNull())
+                colA = box;
+            else if (text == QStringLiteral("Page"))
+                footer = box;
+        }
+        PrintedPage out;
+        out.footerHeight = footer.height();
+        out.inOrder = !occupation.isNull() && !footer.isNull() && occupation.bottom() <= colA.top() &&
+                      footer.bottom() <= paperHeight;
+        double above = colA.bottom();
+        for (const auto& [text, box] : page) {
+            if (!text.contains(QRegularExpression(QStringLiteral("^\\d+$"))) || box.right() > colA.left())
+                continue;
+            out.rows.push_back(text.toInt());
+            out.inOrder = out.inOrder && box.top() >= above;
+            above = box.bottom();
+        }
+        out.inOrder = out.inOrder && above <= footer.top();
+        pages.push_back(out);
+    }
+    return pages;
 }
 
 std::vector<int> breaks(SpreadGrid& g) {
@@ -164,8 +220,68 @@ protected:
         }
     }
 
+    // The kinds of line a month is made of, by the rows each takes on the grid.
+    enum Kind {
+        Complaint,   // 1 row
+        Instruction, // 8 rows, a chart
+        Inspection,  // 7 rows (pocket depth only), no chart
+        Precise,     // 20 rows, a chart
+    };
+    // A month (2024/04) of the lines given, one a day.
+    void addMonth(const std::vector<Kind>& kinds) {
+        addHead(1);
+        const int n = static_cast<int>(kinds.size());
+        for (int i = 0; i < n; ++i) {
+            const int rec = i + 1;
+            const QString date = QStringLiteral("2024/04/%1").arg(rec, 2, 10, QChar('0'));
+            const Kind k = kinds[static_cast<size_t>(i)];
+            const QString obj = k == Complaint     ? QStringLiteral("100")
+                                : k == Instruction ? QStringLiteral("800")
+                                                   : QStringLiteral("250");
+            addLine(rec, i, rec == n ? 0 : rec + 1, obj, 1, date);
+            if (k == Complaint) {
+                addAppeals(date, 1, QStringLiteral("冷たい物がしみる"));
+            } else if (k == Instruction) {
+                addInstruction(date, 1, QStringLiteral("1010"));
+            } else if (k == Inspection) {
+                addInspection(date, 1, QStringLiteral("3"), 0, 0, 0);
+            } else {
+                addInspection(date, 1, QStringLiteral("2"), 2, 1, 3);
+                addToothRow("m_kr_plaque", date, 2, QStringLiteral("1100"));
+                addToothRow("m_kr_miller", date, 1, QStringLiteral("0"));
+                addToothRow("m_kr_pocket", date, 3, QStringLiteral("0  30  21  30  30  20  3"));
+            }
+        }
+    }
+    // Prints from the screen, the print dialog answered with the paper at `paper` in its list.
+    static void printOnPaper(int paper) {
+        modal::pushResponder([paper](QWidget& w) {
+            w.findChild<QComboBox*>(QStringLiteral("cboPaper"))->setCurrentIndex(paper);
+            w.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        });
+        msgbox::clearShown();
+        button("CmdPrint")->click();
+        EXPECT_TRUE(boxTexts().isEmpty()) << lastBox().toStdString();
+    }
+    // The first row of each printed page; every page's rows follow on without a gap, between the page
+    // header and the footer. footerHeight gets the footer text's height on the first page.
+    std::vector<int> firstRowsPrinted(double paperHeight, double* footerHeight = nullptr) {
+        std::vector<int> first;
+        int next = 1;
+        const auto pages = printedPages(pdf, paperHeight);
+        for (size_t i = 0; i < pages.size(); ++i) {
+            EXPECT_TRUE(pages[i].inOrder) << "page " << i + 1;
+            first.push_back(pages[i].rows.empty() ? 0 : pages[i].rows.front());
+            for (int row : pages[i].rows)
+                EXPECT_EQ(row, next++) << "page " << i + 1;
+        }
+        if (footerHeight && !pages.empty())
+            *footerHeight = pages.front().footerHeight;
+        return first;
+    }
+
     // Opens the book, runs the steps on the screen and leaves it; the print dialog (when one comes)
-    // answered with its button.
+    // answered with its button (none: the steps answer it).
     void onScreen(const std::function<void()>& steps, const char* dialogButton = "cmdOK") {
         flush();
         modal::pushResponder([&](QWidget& w) {
@@ -174,8 +290,10 @@ protected:
             EXPECT_EQ(QApplication::overrideCursor(), nullptr);
             button("CmdCancel")->click();
         });
-        const QString answer = QString::fromLatin1(dialogButton);
-        modal::pushResponder([answer](QWidget& w) { w.findChild<QPushButton*>(answer)->click(); });
+        if (dialogButton) {
+            const QString answer = QString::fromLatin1(dialogButton);
+            modal::pushResponder([answer](QWidget& w) { w.findChild<QPushButton*>(answer)->click(); });
+        }
         ASSERT_TRUE(MdlKarteMain::PFuBolKarteMain()) << lastBox().toStdString();
     }
 
@@ -302,4 +420,85 @@ TEST_F(KartePrint, TwoPageMonthToPdf) {
                     inkLeft = x;
         EXPECT_NEAR(inkLeft, 100, 1);
     }
+}
+
+// With the shipped margins on A4, a page holds the page header, 40 rows and the footer: pages start at
+// the book's own breaks only, and no line is cut.
+TEST_F(KartePrint, PagesStartOnlyAtTheBooksOwnBreaks) {
+    constexpr double kA4Pt = 842;
+    useSettings(
+        "PrintMarginTop=567\r\nPrintMarginBottom=567\r\nPrintMarginLeft=567\r\nPrintMarginRight=567\r\n");
+    const Kind C = Complaint, I = Instruction, K = Inspection, P = Precise;
+    struct Case {
+        const char* what;
+        std::vector<Kind> lines;
+        std::vector<int> firstRows;
+    } cases[] = {
+        {"a 7-row inspection ends on row 40, a precise one fills rows 41-60", {C, I, I, I, I, K, P}, {1, 41}},
+        {"the line ending on row 40 carries a chart", {I, I, I, I, I, P}, {1, 41}},
+        {"a month of exactly 40 rows", {I, I, I, I, I}, {1}},
+        {"a line over row 41 moves whole", {C, I, I, I, I, I, I, I}, {1, 34}},
+        // The next test comes 40 rows after row 41, so the second page runs to row 77: it prints whole.
+        {"a page longer than 40 rows after a moved break", {C, I, I, I, I, I, I, K, K, K, K}, {1, 34}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const QString& table : recordTables())
+            queue("DELETE FROM " + table);
+        addMonth(c.lines);
+        onScreen([&] { printOnPaper(0); }, nullptr);
+        EXPECT_EQ(firstRowsPrinted(kA4Pt), c.firstRows);
+        EXPECT_EQ(pdftools::pages(pdf), static_cast<int>(c.firstRows.size()));
+        modal::clearResponders();
+    }
+}
+
+// The month of a 7-row inspection ending on row 40 and a precise inspection on rows 41-60 prints on
+// two pages, rows 1-40 and 41-60, whatever margins the settings file gives, on A4 and B5.
+TEST_F(KartePrint, FortyRowsAPageForAnyMargins) {
+    addMonth({Complaint, Instruction, Instruction, Instruction, Instruction, Inspection, Precise});
+    const QString shipped = QStringLiteral(
+        "PrintMarginTop=567\r\nPrintMarginBottom=567\r\nPrintMarginLeft=567\r\nPrintMarginRight=567\r\n");
+    const QString inch = QStringLiteral(
+        "PrintMarginTop=1440\r\nPrintMarginBottom=1440\r\nPrintMarginLeft=1440\r\nPrintMarginRight=1440\r\n");
+    constexpr int kA4 = 0, kB5 = 4; // places in the print dialog's paper list
+    constexpr double kA4Pt = 842, kB5Pt = 728.5;
+    std::optional<double> footerHeight;
+    struct Case {
+        const char* what;
+        QString margins;
+        int paper;
+        double heightPt;
+    } cases[] = {
+        {"shipped 567 all round, A4", shipped, kA4, kA4Pt},
+        {"defaults: 567, the bottom 283.5, A4", QString(), kA4, kA4Pt},
+        {"one inch all round, A4", inch, kA4, kA4Pt},
+        {"shipped 567 all round, B5", shipped, kB5, kB5Pt},
+        {"one inch all round, B5", inch, kB5, kB5Pt},
+        // 4.2 inches each at the top and the bottom leave the rows about an inch and a half.
+        {"margins leaving little height, A4",
+         QStringLiteral("PrintMarginTop=6000\r\nPrintMarginBottom=6000\r\n"), kA4, kA4Pt},
+    };
+    onScreen(
+        [&] {
+            for (const Case& c : cases) {
+                SCOPED_TRACE(c.what);
+                useSettings(c.margins);
+                QFile::remove(pdf);
+                printOnPaper(c.paper);
+                double footer = 0;
+                EXPECT_EQ(firstRowsPrinted(c.heightPt, &footer), (std::vector<int>{1, 41}));
+                // The cells shrink as the margins grow; the footer keeps its size.
+                EXPECT_NEAR(footer, footerHeight.value_or(footer), 0.01);
+                footerHeight = footer;
+                EXPECT_EQ(pdftools::pages(pdf), 2);
+                const QString size = pdftools::run("pdfinfo", {pdf});
+                EXPECT_TRUE(size.contains(c.paper == kA4 ? "(A4)" : "516 x 729 pts")) << size.toStdString();
+                const QString name =
+                    QString::fromUtf8(c.what).replace(QRegularExpression("[^A-Za-z0-9]+"), "-");
+                QFile::remove(keptFile("record-book-margins-" + name + ".pdf"));
+                QFile::copy(pdf, keptFile("record-book-margins-" + name + ".pdf"));
+            }
+        },
+        nullptr);
 }

@@ -310,6 +310,67 @@ TEST(SpreadPagination, FullPageEndsAboveMergedRows) {
     }
 }
 
+// The first row of each page.
+std::vector<int> firstRows(const std::vector<PageSlice>& pages) {
+    std::vector<int> rows;
+    for (const PageSlice& p : pages)
+        rows.push_back(p.row1);
+    return rows;
+}
+
+TEST(SpreadPagination, FitRowsShrinksTheBlockUntilEachRunBetweenBreaksFits) {
+    const QSize b5 = QPageSize(QPageSize::JisB5).sizePixels(96);
+    struct Case {
+        const char* what;
+        int rows;
+        std::vector<int> breaks;
+        int fitRows;
+        double marginTopBottom; // twips; left and right 567
+        QSize paper;
+        std::vector<int> firstRows;
+        bool shrunk;
+    } cases[] = {
+        {"breaks every 40 rows: 40 rows a page", 120, {41, 81}, 40, 567, a4Px(), {1, 41, 81}, true},
+        {"the same on B5", 120, {41, 81}, 40, 567, b5, {1, 41, 81}, true},
+        {"rows that fit keep their size", 30, {}, 40, 567, a4Px(), {1}, false},
+        {"a run longer than N holds N rows a page", 100, {}, 40, 567, a4Px(), {1, 41, 81}, true},
+        {"runs of up to N rows between breaks print whole", 100, {8, 55}, 47, 567, a4Px(), {1, 8, 55}, true},
+        {"margins leaving no room: every run still whole",
+         120,
+         {41, 81},
+         40,
+         9000,
+         a4Px(),
+         {1, 41, 81},
+         true},
+    };
+    for (const Case& c : cases) {
+        SpreadGrid g;
+        fillLines(g, c.rows, c.rows);
+        g.setRowHeight(0, 15);
+        for (int r : c.breaks) {
+            g.setRow(r);
+            g.setRowPageBreak(true);
+        }
+        const auto& m = *static_cast<const SpreadModel*>(g.view()->model());
+        PrintSettings s;
+        s.header = headerOfRecordBook();
+        s.footer = kFooter;
+        s.marginTop = s.marginBottom = c.marginTopBottom;
+        s.marginLeft = s.marginRight = 567;
+        s.fitRows = c.fitRows;
+        EXPECT_EQ(firstRows(paginate(m, s, c.paper)), c.firstRows) << c.what;
+        const double scale = printScale(m, s, c.paper);
+        EXPECT_GT(scale, 0) << c.what;
+        EXPECT_EQ(scale < 1, c.shrunk) << c.what;
+        // Without the setting the grid breaks the runs on its own where rows no longer fit.
+        s.fitRows = 0;
+        if (c.shrunk) {
+            EXPECT_NE(firstRows(paginate(m, s, c.paper)), c.firstRows) << c.what;
+        }
+    }
+}
+
 TEST(SpreadPrint, JobNameReachesThePdf) {
     SpreadGrid g;
     fillLines(g, 3, 3);
