@@ -1,5 +1,6 @@
-// A generated 2,000-line record book (ten years of visits with their detail rows) in a keyed copy of
-// the demo database, for the benchmarks of the record core and the record screen.
+// A generated 2,000-line record book (ten years of visits with their detail rows) and short books
+// holding one long chief complaint, in a keyed copy of the demo database, for the benchmarks of the
+// record core and the record screen.
 #pragma once
 #include <QFile>
 #include <QStringList>
@@ -65,6 +66,40 @@ inline QStringList bookSql() {
     return sql;
 }
 
+// Short books of two chief complaints each: a short one in January 2014 and one of n lines (CR line
+// breaks, as the marked text keeps them) in February 2014; patient "L" and n, for each n here.
+inline constexpr int kComplaintLines[] = {250, 1000, 2000};
+
+inline QString longComplaintPatient(int lines) {
+    return QStringLiteral("L%1").arg(lines);
+}
+
+inline QStringList longComplaintSql(int n) {
+    const QString id = longComplaintPatient(n);
+    QStringList lines;
+    for (int i = 1; i <= n; ++i)
+        lines << QStringLiteral("冷たい物がしみる。歯間部より出血あり（%1）").arg(i);
+    auto line = [&id](int recNo, const char* prv, const char* nxt, const char* date) {
+        return QStringLiteral(
+                   "INSERT INTO m_kh_record VALUES ('%1', %2, %3, %4, '100', 1, 0, '%5', "
+                   "'Caaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa', NULL, '1111111100000', '1111111100000', "
+                   "'1111111100000', '1111111100000', '', NULL, '2014/01/06-10:00:00', '2', '0001', "
+                   "NULL, NULL, NULL)")
+            .arg(id)
+            .arg(recNo)
+            .arg(QLatin1String(prv), QLatin1String(nxt), QLatin1String(date));
+    };
+    return {
+        QStringLiteral("INSERT INTO m_karte VALUES ('%1', 1, NULL, '2014/01/06-10:00:00', '2', '0001', "
+                       "NULL, NULL, NULL)")
+            .arg(id),
+        line(1, "NULL", "2", "2014/01/06"), line(2, "1", "NULL", "2014/02/10"),
+        QStringLiteral("INSERT INTO m_kr_appeals VALUES ('%1', '2014/01/06', 1, '冷たい物がしみる', NULL)")
+            .arg(id),
+        QStringLiteral("INSERT INTO m_kr_appeals VALUES ('%1', '2014/02/10', 1, '%2', NULL)")
+            .arg(id, lines.join(QChar('\r')))};
+}
+
 // The generated database, made once; the program's settings pointed at a copy of it.
 class BenchBook {
 public:
@@ -77,7 +112,10 @@ public:
             ado::Connection con;
             con.open(templatePath, key);
             con.beginTrans();
-            for (const QString& statement : bookSql())
+            QStringList sql = bookSql();
+            for (int n : kComplaintLines)
+                sql += longComplaintSql(n);
+            for (const QString& statement : sql)
                 con.execute(statement);
             con.commitTrans();
             con.close();

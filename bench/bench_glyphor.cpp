@@ -1,5 +1,5 @@
-// Speed of the tooth-part notation and its pictures: splitting 100,000 codes, and rendering 1,000 part
-// pictures and 1,000 text cell pictures as a record-book month does.
+// Speed of the tooth-part notation and its pictures: splitting 100,000 codes, rendering 1,000 part
+// pictures and 1,000 text cell pictures as a record-book month does, and one long text cell picture.
 #include <QGuiApplication>
 #include <QRandomGenerator>
 #include <benchmark/benchmark.h>
@@ -58,9 +58,8 @@ void BM_Render1000PartPictures(benchmark::State& state) {
 BENCHMARK(BM_Render1000PartPictures)->Unit(benchmark::kMillisecond);
 
 // Column 3 of the record book: 1,000 chief-complaint texts with small runs and tooth glyphs.
-void BM_Render1000TextPictures(benchmark::State& state) {
-    const QStringList codes = sampleCodes(1000);
-    PicText p;
+// The text cell picture as the record book sets it up.
+void setUpAsRecordBook(PicText& p) {
     p.setBackColor(0xFFFFFF);
     p.setForeColor(0x000000);
     p.setCellBorderColor(0xC0C0C0);
@@ -70,6 +69,12 @@ void BM_Render1000TextPictures(benchmark::State& state) {
     p.Font() = gdi::logicalFont(QStringLiteral("ＭＳ ゴシック"), 12);
     p.FontFullDP() = gdi::logicalFont(QStringLiteral("ＭＳ ゴシック"), 8);
     p.FontHalfDP() = gdi::logicalFont(QStringLiteral("ＭＳ ゴシック"), 12);
+}
+
+void BM_Render1000TextPictures(benchmark::State& state) {
+    const QStringList codes = sampleCodes(1000);
+    PicText p;
+    setUpAsRecordBook(p);
     QStringList texts;
     for (int i = 0; i < codes.size(); ++i)
         texts.append(QStringLiteral("右下の歯が痛む。/{B冷水痛/}あり\r/{D") + codes.at(i) +
@@ -82,6 +87,39 @@ void BM_Render1000TextPictures(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Render1000TextPictures)->Unit(benchmark::kMillisecond);
+
+// One chief complaint of range(0) lines (CR line breaks), each line one row.
+void BM_RenderLongTextPicture(benchmark::State& state) {
+    PicText p;
+    setUpAsRecordBook(p);
+    QStringList lines;
+    for (int i = 1; i <= state.range(0); ++i)
+        lines << QStringLiteral("冷たい物がしみる。歯間部より出血あり（%1）").arg(i);
+    const QString text = lines.join(QChar('\r'));
+    for (auto _ : state) {
+        p.setPPoStrDText(text);
+        benchmark::DoNotOptimize(p.Picture());
+    }
+    state.counters["rows"] = p.CellRows();
+}
+BENCHMARK(BM_RenderLongTextPicture)->Arg(250)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+// range(0) characters of plain text without line breaks, wrapped into rows.
+void BM_RenderLongPlainTextPicture(benchmark::State& state) {
+    PicText p;
+    setUpAsRecordBook(p);
+    const QString sentence = QStringLiteral("右下の奥歯が冷たい物でしみ、歯磨きの時に歯肉から出血する。");
+    QString text;
+    while (text.size() < state.range(0))
+        text += sentence;
+    text.truncate(state.range(0));
+    for (auto _ : state) {
+        p.setPPoStrDText(text);
+        benchmark::DoNotOptimize(p.Picture());
+    }
+    state.counters["rows"] = p.CellRows();
+}
+BENCHMARK(BM_RenderLongPlainTextPicture)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,13 +1,17 @@
 // Speed of the record sheet: ten instruction visits with charts, implements and marked text printed to
-// a PDF file at 600 dots per inch, and the measuring pass of one visit block alone.
+// a PDF file at 600 dots per inch, the measuring pass of one visit block alone, and laying out and
+// drawing one long marked text on a page.
 #include <QApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include "app/printing/InstructSheet.h"
+#include "app/printing/MdlDTextPrint.h"
 #include "app/shell/MdlCommStructure.h"
 #include "app/shell/ShellGlobals.h"
+#include "platform/gdi/GdiFont.h"
+#include "platform/gdi/PaintSurface.h"
 #include "platform/printer/Printer.h"
 
 #include "WidgetBenchMain.h"
@@ -90,6 +94,28 @@ void BM_MeasureOneBlock(benchmark::State& state) {
         benchmark::DoNotOptimize(sheet.FuLngInstructDrawRec(false, 3000));
 }
 BENCHMARK(BM_MeasureOneBlock)->Unit(benchmark::kMicrosecond);
+
+// A marked text of range(0) lines (CR breaks, a half-size run and a tooth glyph every tenth line),
+// measured and drawn on one picture-surface page as the sheet prints it.
+void BM_PrintLongMarkedText(benchmark::State& state) {
+    QStringList lines;
+    for (int i = 1; i <= state.range(0); ++i)
+        lines << QStringLiteral("冷たい物がしみる。歯間部より出血あり（%1）").arg(i) +
+                     (i % 10 == 0 ? QStringLiteral("/{B再評価/}/{DN000000aaa0000000") + QString(16, u'0') +
+                                        QStringLiteral("頬側/}")
+                                  : QString());
+    const QString text = lines.join(QChar('\r'));
+    gdi::ImageSurface page(QSize(1240, 1754));
+    page.setFont(gdi::logicalFont(QStringLiteral("ＭＳ 明朝"), 9));
+    const gdi::GdiRect rect{60, 60, 1180, 1694};
+    long height = 0;
+    for (auto _ : state) {
+        height = MdlDTextPrint::PFuBolDtextPrint(page, false, text, true, rect);
+        MdlDTextPrint::PFuBolDtextPrint(page, true, text, true, rect);
+    }
+    state.counters["heightPx"] = static_cast<double>(height);
+}
+BENCHMARK(BM_PrintLongMarkedText)->Arg(250)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // Cost of the record screen on the generated 2,000-line book: opening it to its last month (load under
-// the wait window, month laid, screen painted) and paging one month (laid and painted).
+// the wait window, month laid, screen painted) and paging one month (laid and painted); and paging onto
+// a month whose chief complaint is 250, 1,000 or 2,000 lines long.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 namespace {
 
 using benchbook::book;
+using benchbook::longComplaintPatient;
 
 // The record screen, set up as the opening does, with the image folder it needs.
 FrmMKarte02_001* screen() {
@@ -38,6 +40,7 @@ void BM_OpenBook2000ToLastMonth(benchmark::State& state) {
         return;
     }
     FrmMKarte02_001* f = screen();
+    gPatientInfo.personal_id = QStringLiteral("B001");
     for (auto _ : state) {
         if (!MdlKarteMain::PFuBolPersonalGet(*f)) {
             state.SkipWithError("the book did not open");
@@ -56,6 +59,7 @@ void BM_PageOneMonth(benchmark::State& state) {
         return;
     }
     FrmMKarte02_001* f = screen();
+    gPatientInfo.personal_id = QStringLiteral("B001");
     if (!MdlKarteMain::PFuBolPersonalGet(*f)) {
         state.SkipWithError("the book did not open");
         return;
@@ -70,6 +74,32 @@ void BM_PageOneMonth(benchmark::State& state) {
     state.counters["monthRows"] = f->SpdKarte()->maxRows();
 }
 BENCHMARK(BM_PageOneMonth)->Unit(benchmark::kMillisecond);
+
+// Paging from January onto February, whose chief complaint has range(0) lines (laid and painted); the
+// way back to January is not timed.
+void BM_PageOntoLongComplaint(benchmark::State& state) {
+    if (!book().ok) {
+        state.SkipWithError("could not generate the book");
+        return;
+    }
+    FrmMKarte02_001* f = screen();
+    gPatientInfo.personal_id = longComplaintPatient(static_cast<int>(state.range(0)));
+    if (!MdlKarteMain::PFuBolPersonalGet(*f)) {
+        state.SkipWithError("the book did not open");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        f->CmdPageCange_Click(1);
+        f->repaint();
+        state.ResumeTiming();
+        f->CmdPageCange_Click(0);
+        f->repaint();
+    }
+    state.counters["monthRows"] = f->SpdKarte()->maxRows();
+    gPatientInfo.personal_id = QStringLiteral("B001");
+}
+BENCHMARK(BM_PageOntoLongComplaint)->Arg(250)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

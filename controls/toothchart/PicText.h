@@ -3,6 +3,7 @@
 #pragma once
 #include <QFont>
 #include <QImage>
+#include <vector>
 
 #include "controls/toothchart/GlyphRenderer.h"
 #include "platform/gdi/PaintSurface.h"
@@ -43,8 +44,9 @@ public:
     QString PPoStrDText() const { return text_; }
     void setPPoStrDText(const QString& text);
 
-    // Rows of the picture: the let sets the height to (CellHeight + CellBorderWidth) * (n - 1) +
-    // CellHeight (at least one row) and draws the row separators; the content already drawn stays.
+    // Rows of the picture: the let sets the drawing surface's height to (CellHeight + CellBorderWidth) *
+    // (n - 1) + CellHeight (at least one row) and draws the row separators on it; Picture changes only
+    // with the next text.
     int CellRows() const { return cellRows_; }
     void setCellRows(int n);
 
@@ -52,7 +54,13 @@ public:
     void setPicture(const QImage& img) { picture_ = img; }
 
 private:
+    struct Placed;
     void drawCells();
+    // Lays the text out in rows (measuring every element once) and answers what to draw, in order.
+    std::vector<Placed> layOut(int& rows);
+    void drawPlaced(const Placed& p);
+    int heightPx(int rows) const;
+    void drawSeparators(int rows);
     void strikeRow(int y, int x);
     void writeText(int x, int y, const QString& s, int percent);
 

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QTextLayout>
 #include <cstdlib>
+#include <mutex>
 
 namespace gdi {
 
@@ -39,6 +40,18 @@ void PaintSurface::end() {
     painter_.reset();
 }
 
+void PaintSurface::setClipPx(const QRect& r) {
+    clip_ = r;
+    if (painterActive())
+        painter_->setClipRect(r);
+}
+
+void PaintSurface::clearClip() {
+    clip_.reset();
+    if (painterActive())
+        painter_->setClipping(false);
+}
+
 bool PaintSurface::painterActive() const {
     return painter_ && painter_->isActive();
 }
@@ -56,6 +69,8 @@ QPainter* PaintSurface::painter() {
     }
     painter_->setRenderHint(QPainter::Antialiasing, false);
     painter_->setRenderHint(QPainter::TextAntialiasing, true);
+    if (clip_)
+        painter_->setClipRect(*clip_);
     return painter_.get();
 }
 
@@ -293,19 +308,74 @@ namespace {
 // 96 dots per inch, so that nothing in Qt reads a desktop resolution into the picture.
 constexpr int kDotsPerMeter96 = 3780;
 
-QImage newImage(QSize size, const QColor& back) {
+// The pixel memory of the largest large picture let go lately, kept for the next one: a tall picture
+// is tens of megabytes, and fresh memory costs a page fault for every 4 KB on its first touch.
+struct PixelBlock {
+    void* data = nullptr;
+    size_t bytes = 0;
+};
+constexpr size_t kKeptFrom = size_t(8) << 20;
+constexpr size_t kKeptUpTo = size_t(256) << 20;
+
+std::mutex& spareLock() {
+    static auto* m = new std::mutex;
+    return *m;
+}
+PixelBlock& spare() {
+    static auto* s = new PixelBlock;
+    return *s;
+}
+
+void giveBack(void* info) {
+    auto* b = static_cast<PixelBlock*>(info);
+    {
+        std::lock_guard<std::mutex> guard(spareLock());
+        PixelBlock& s = spare();
+        if (b->bytes <= kKeptUpTo && b->bytes > s.bytes)
+            std::swap(s, *b);
+    }
+    std::free(b->data);
+    delete b;
+}
+
+QImage rgbImage(QSize size) {
+    const size_t bytes = size_t(size.width()) * 4 * size_t(size.height());
+    if (bytes < kKeptFrom)
+        return QImage(size, QImage::Format_RGB32);
+    auto* b = new PixelBlock;
+    {
+        std::lock_guard<std::mutex> guard(spareLock());
+        PixelBlock& s = spare();
+        if (s.data && s.bytes >= bytes && s.bytes / 2 <= bytes)
+            std::swap(s, *b);
+    }
+    if (!b->data) {
+        b->data = std::malloc(bytes);
+        b->bytes = bytes;
+    }
+    if (!b->data) {
+        delete b;
+        return QImage(size, QImage::Format_RGB32);
+    }
+    return QImage(static_cast<uchar*>(b->data), size.width(), size.height(), size.width() * 4,
+                  QImage::Format_RGB32, giveBack, b);
+}
+
+// Without a back colour the pixels are left as they come.
+QImage newImage(QSize size, const QColor* back) {
     if (size.width() <= 0 || size.height() <= 0)
         return QImage();
-    QImage img(size, QImage::Format_RGB32);
+    QImage img = rgbImage(size);
     img.setDotsPerMeterX(kDotsPerMeter96);
     img.setDotsPerMeterY(kDotsPerMeter96);
-    img.fill(back);
+    if (back)
+        img.fill(*back);
     return img;
 }
 
 } // namespace
 
-ImageSurface::ImageSurface(QSize sizePx, const QColor& back) : image_(newImage(sizePx, back)), back_(back) {}
+ImageSurface::ImageSurface(QSize sizePx, const QColor& back) : image_(newImage(sizePx, &back)), back_(back) {}
 
 ImageSurface::~ImageSurface() {
     end();
@@ -315,7 +385,7 @@ void ImageSurface::resize(QSize sizePx) {
     if (sizePx == image_.size())
         return;
     end();
-    QImage grown = newImage(sizePx, back_);
+    QImage grown = newImage(sizePx, &back_);
     if (!grown.isNull() && !image_.isNull()) {
         QPainter p(&grown);
         p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -325,9 +395,23 @@ void ImageSurface::resize(QSize sizePx) {
     fontChanged();
 }
 
+void ImageSurface::renew(QSize sizePx) {
+    end();
+    image_ = newImage(sizePx, nullptr);
+    fontChanged();
+}
+
 QImage ImageSurface::picture() {
     // The painter draws straight into the image's memory: hand out a deep copy.
     return image_.isNull() ? QImage() : image_.copy();
+}
+
+QImage ImageSurface::takePicture() {
+    end();
+    QImage out = std::move(image_);
+    image_ = QImage();
+    fontChanged();
+    return out;
 }
 
 const QImage& ImageSurface::image() {

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <memory>
+#include <optional>
 
 #include "platform/gdi/Surface.h"
 
@@ -22,6 +23,10 @@ public:
     ~PaintSurface() override;
     // Ends the painter; the next drawing call begins it again.
     void end();
+    // Limits every drawing call to a rectangle of device pixels, as a device of that size would, until
+    // clearClip(); the limit outlives end() and a resize.
+    void setClipPx(const QRect& r);
+    void clearClip();
 
 protected:
     virtual QPaintDevice* device() const = 0;
@@ -47,6 +52,7 @@ private:
     void applyPenAndBrush(QPainter& p, bool withBrush);
 
     std::unique_ptr<QPainter> painter_;
+    std::optional<QRect> clip_;
     mutable FontCacheEntry* font_ = nullptr;
 };
 
@@ -60,12 +66,19 @@ public:
     QSize sizePx() const override { return image_.size(); }
     // New size; the old content stays at the top-left and new parts are filled with the back colour.
     void resize(QSize sizePx);
+    // A new image of that size whose pixels are undefined until painted, for a caller that paints
+    // every one: a tall picture filled band by band just before it is drawn on is still in the cache
+    // when text is blended onto it.
+    void renew(QSize sizePx);
     QColor backColor() const { return back_; }
     void setBackColor(const QColor& c) { back_ = c; }
     // Cls: fills with the back colour, positions back to 0.
     void cls() { clear(back_); }
     // The picture as a value: later drawing does not change it. Null for a 0-sized surface.
     QImage picture();
+    // The picture handed over without a copy (a tall picture is many megabytes); the surface is left
+    // empty, 0 by 0, until the next resize.
+    QImage takePicture();
     // The live image (for showing it); valid until the next drawing call or resize.
     const QImage& image();
 

@@ -204,6 +204,85 @@ TEST(PicText, WrappingAddsRows) {
     EXPECT_TRUE(inked(narrow.Picture(), kWhite, QRect(0, 0, narrow.Picture().width(), 23)).isEmpty());
 }
 
+TEST(PicText, RowsSizeAndSeparatorsFollowTheText) {
+    const int w = widthTw(QStringLiteral("あ"), 12);
+    const QString fullRow((3000 - 30) / w, QChar(0x3042));
+    QStringList lines;
+    for (int i = 0; i < 300; ++i)
+        lines << QStringLiteral("冷たい物がしみる %1").arg(i);
+    const struct Case {
+        const char* name;
+        QString text;
+        int rows;
+    } cases[] = {
+        {"empty", QString(), 1},
+        {"one line", QStringLiteral("冷たい物がしみる"), 1},
+        {"CR breaks", QStringLiteral("a\rb\r\rc"), 4},
+        {"breaks only", QStringLiteral("\r\r\r"), 4},
+        {"CR LF: the LF is a character", QStringLiteral("ab\r\ncd\r\n"), 3},
+        {"wrap then break", fullRow + QStringLiteral("あ\rb"), 3},
+        {"marked runs",
+         QStringLiteral("A/{Bx/}\r/{Xab/}/{D") +
+             makeCode('N', {{ToothPartCode::UpperRight, 1, 'a'}, {ToothPartCode::LowerLeft, 1, 'a'}}) +
+             QStringLiteral("/}"),
+         2},
+        {"300 lines", lines.join(QChar('\r')), 300},
+    };
+    PicText reused;
+    setUp(reused);
+    for (const Case& c : cases) {
+        PicText fresh;
+        setUp(fresh);
+        fresh.setPPoStrDText(c.text);
+        reused.setPPoStrDText(c.text);
+        EXPECT_EQ(fresh.CellRows(), c.rows) << c.name;
+        const QImage img = fresh.Picture();
+        EXPECT_EQ(img.size(), QSize(200, gdi::twipsToPx(361 * (c.rows - 1) + 360))) << c.name;
+        // A separator closes every row but the last: the last pixel row of each 24-pixel row.
+        for (int k = 1; k < c.rows; ++k) {
+            EXPECT_EQ(img.pixelColor(0, 24 * k - 1), kSilver) << c.name << " row " << k;
+            EXPECT_EQ(img.pixelColor(199, 24 * k - 1), kSilver) << c.name << " row " << k;
+        }
+        EXPECT_EQ(img.pixelColor(199, img.height() - 1), kWhite) << c.name; // none below the last
+        // A control that drew other texts before draws the same picture.
+        EXPECT_EQ(reused.Picture(), img) << c.name;
+        EXPECT_EQ(reused.CellRows(), c.rows) << c.name;
+    }
+}
+
+TEST(PicText, EarlierRowsAreCutAtTheirBottomAndRuledOver) {
+    // Rows 10 pixels high, text 32: what a row draws below the rows there are so far is cut off, the
+    // separators lie over every row but the last, and the last row's text lies over its separator.
+    const struct Case {
+        const char* text;
+        int rows;
+        bool firstSeparatorWhole;
+        bool belowFirstRowClear; // apart from the separators
+    } cases[] = {
+        {"あ\r\r", 3, true, true},
+        {"あ\r", 2, true, true},
+        {"\rあ", 2, false, false},
+    };
+    for (const Case& c : cases) {
+        PicText p;
+        setUp(p);
+        p.setCellHeight(150);
+        p.Font() = gothic(24);
+        p.setPPoStrDText(QString::fromUtf8(c.text));
+        ASSERT_EQ(p.CellRows(), c.rows) << c.text;
+        const QImage img = p.Picture();
+        bool whole = true;
+        for (int x = 0; x < img.width(); ++x)
+            whole = whole && img.pixelColor(x, 9) == kSilver;
+        EXPECT_EQ(whole, c.firstSeparatorWhole) << c.text;
+        bool clear = true;
+        for (int y = 10; y < img.height(); ++y)
+            if (y != 19)
+                clear = clear && inked(img, kWhite, QRect(0, y, img.width(), 1)).isEmpty();
+        EXPECT_EQ(clear, c.belowFirstRowClear) << c.text;
+    }
+}
+
 TEST(PicText, HalfSizeRunsSitBelowTheRowMiddle) {
     PicText a;
     setUp(a);

@@ -182,3 +182,49 @@ TEST(GdiPixels, PictureIsAValueAndGrowingKeepsTheContent) {
     empty.line(0, 0, 5, 5, kRed, 1); // nothing to draw on, no failure
     EXPECT_TRUE(empty.picture().isNull());
 }
+
+TEST(GdiPixels, ClipDrawsAsASmallerSurfaceWould) {
+    // Text and a slanted line crossing the clip's bottom edge.
+    auto draw = [](ImageSurface& s) {
+        s.setFont(logicalFont(QStringLiteral("ＭＳ ゴシック"), 24));
+        s.textOut(2, -4, QStringLiteral("歯あ"));
+        s.line(0, 3, 50, 17, kRed, 1);
+    };
+    ImageSurface small(QSize(60, 12));
+    draw(small);
+    ImageSurface tall(QSize(60, 40));
+    tall.setClipPx(QRect(0, 0, 60, 12));
+    draw(tall);
+    EXPECT_EQ(tall.image().copy(0, 0, 60, 12), small.image());
+    EXPECT_EQ(inked(small, kWhite).bottom(), 11);
+    EXPECT_EQ(inked(tall, kWhite).bottom(), 11);
+    // The clip outlives a resize; cleared, drawing reaches the whole surface again.
+    tall.resize(QSize(60, 41));
+    tall.line(0, 30, 10, 30, kRed, 1);
+    EXPECT_EQ(at(tall, 3, 30), kWhite);
+    tall.clearClip();
+    tall.line(0, 30, 10, 30, kRed, 1);
+    EXPECT_EQ(at(tall, 3, 30), kRed);
+}
+
+TEST(GdiPixels, TakenPictureLeavesTheSurfaceEmptyAndItsMemoryComesBackClean) {
+    ImageSurface s(QSize(20, 10), kWhite);
+    s.line(0, 5, 20, 5, kRed, 1);
+    const QImage taken = s.takePicture();
+    EXPECT_EQ(taken.pixelColor(3, 5), kRed);
+    EXPECT_TRUE(s.picture().isNull());
+    s.resize(QSize(20, 10));
+    s.line(0, 6, 20, 6, kBlue, 1);
+    EXPECT_EQ(at(s, 3, 5), kWhite);
+    EXPECT_EQ(taken.pixelColor(3, 6), kWhite);
+
+    // A tall picture's memory, let go, serves the next tall surface, filled with that one's back colour.
+    const QSize tallSize(1000, 3000);
+    ImageSurface a(tallSize, kRed);
+    const uchar* bits = a.image().constBits();
+    a.takePicture();
+    ImageSurface b(tallSize, kBlue);
+    EXPECT_EQ(b.image().constBits(), bits);
+    EXPECT_EQ(at(b, 0, 0), kBlue);
+    EXPECT_EQ(at(b, 999, 2999), kBlue);
+}
