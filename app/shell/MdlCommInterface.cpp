@@ -5,9 +5,11 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -121,6 +123,14 @@ void makeFolder(const QString& path) {
         throw VbError::of(75, kSource, path + QStringLiteral(": not a folder"));
 }
 
+// The window frame around a form: the title bar and borders the window system adds.
+QMargins frameMargins(const QWidget* form) {
+    const QRect outer = form->frameGeometry();
+    const QRect inner = form->geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
 } // namespace
 
 // ---- screens -------------------------------------------------------------------------------------------
@@ -139,16 +149,33 @@ void PSuMousePointer(int pointer, QWidget* form) {
     }
 }
 
+QRect formPlacement(const QWidget* form, const QRect& area, const QMargins& frame) {
+    const QSize client = form->size();
+    // Only a laid-out form can shrink; a form of fixed places keeps its size.
+    const QSize minimum =
+        form->layout() ? form->minimumSizeHint().expandedTo(form->minimumSize()).boundedTo(client) : client;
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    const QSize outer = client.boundedTo(area.size() - frameSize).expandedTo(minimum) + frameSize;
+    return QRect(area.x() + std::max(0, (area.width() - outer.width()) / 2),
+                 area.y() + std::max(0, (area.height() - outer.height()) / 2), outer.width(), outer.height());
+}
+
 void PSuFormCenter(QWidget* form) {
     if (!form)
         return;
     QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->geometry();
-    const QRect frame = form->frameGeometry();
-    form->move(area.x() + (area.width() - frame.width()) / 2,
-               area.y() + (area.height() - frame.height()) / 2);
+    // A form not yet shown has no frame of its own: the window it opens from has one of the same kind.
+    QMargins frame = frameMargins(form);
+    QWidget* active = QApplication::activeWindow();
+    if (frame.isNull() && active && active != form)
+        frame = frameMargins(active);
+    const QRect place = formPlacement(form, screen->availableGeometry(), frame);
+    const QSize client = place.size().shrunkBy(frame);
+    if (client != form->size())
+        form->resize(client);
+    form->move(place.topLeft());
 }
 
 void PSuFormCaption(QWidget* form, const QString& title) {
