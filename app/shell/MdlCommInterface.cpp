@@ -131,6 +131,21 @@ QMargins frameMargins(const QWidget* form) {
                     outer.bottom() - inner.bottom());
 }
 
+// The frame around a form: its own once it has been shown; before that, the frame of another shown window
+// of the program (the active one first), as every window of the program has the same kind of frame.
+QMargins windowFrame(const QWidget* form) {
+    QList<QWidget*> others = QApplication::topLevelWidgets();
+    others.prepend(QApplication::activeWindow());
+    QMargins frame = frameMargins(form);
+    for (const QWidget* w : others) {
+        if (!frame.isNull())
+            break;
+        if (w && w != form && w->isVisible())
+            frame = frameMargins(w);
+    }
+    return frame;
+}
+
 } // namespace
 
 // ---- screens -------------------------------------------------------------------------------------------
@@ -166,11 +181,7 @@ void PSuFormCenter(QWidget* form) {
     QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    // A form not yet shown has no frame of its own: the window it opens from has one of the same kind.
-    QMargins frame = frameMargins(form);
-    QWidget* active = QApplication::activeWindow();
-    if (frame.isNull() && active && active != form)
-        frame = frameMargins(active);
+    const QMargins frame = windowFrame(form);
     const QRect place = formPlacement(form, screen->availableGeometry(), frame);
     const QSize client = place.size().shrunkBy(frame);
     if (client != form->size())
