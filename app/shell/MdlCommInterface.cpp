@@ -166,7 +166,7 @@ void PSuMousePointer(int pointer, QWidget* form) {
 
 QRect formPlacement(const QWidget* form, const QRect& area, const QMargins& frame) {
     const QSize client = form->size();
-    // Only a laid-out form can shrink; a form of fixed places keeps its size.
+    // Only a laid-out form can shrink; a form whose controls sit at fixed places keeps its size.
     const QSize minimum =
         form->layout() ? form->minimumSizeHint().expandedTo(form->minimumSize()).boundedTo(client) : client;
     const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());

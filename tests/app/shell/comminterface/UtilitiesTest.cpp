@@ -71,7 +71,7 @@ TEST(FormCenter, CentresInTheAvailableAreaAndPutsALargerWindowAtItsTopLeft) {
     const struct {
         const char* what;
         QSize size;
-        QSize layoutMinimum; // empty: a form of fixed places
+        QSize layoutMinimum; // empty: controls at fixed places, no layout
         QSize expectedSize;
         QPoint expectedPos;
     } cases[] = {
