@@ -5,9 +5,11 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -121,6 +123,29 @@ void makeFolder(const QString& path) {
         throw VbError::of(75, kSource, path + QStringLiteral(": not a folder"));
 }
 
+// The window frame around a form: the title bar and borders the window system adds.
+QMargins frameMargins(const QWidget* form) {
+    const QRect outer = form->frameGeometry();
+    const QRect inner = form->geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+// The frame around a form: its own once it has been shown; before that, the frame of another shown window
+// of the program (the active one first), as every window of the program has the same kind of frame.
+QMargins windowFrame(const QWidget* form) {
+    QList<QWidget*> others = QApplication::topLevelWidgets();
+    others.prepend(QApplication::activeWindow());
+    QMargins frame = frameMargins(form);
+    for (const QWidget* w : others) {
+        if (!frame.isNull())
+            break;
+        if (w && w != form && w->isVisible())
+            frame = frameMargins(w);
+    }
+    return frame;
+}
+
 } // namespace
 
 // ---- screens -------------------------------------------------------------------------------------------
@@ -139,16 +164,29 @@ void PSuMousePointer(int pointer, QWidget* form) {
     }
 }
 
+QRect formPlacement(const QWidget* form, const QRect& area, const QMargins& frame) {
+    const QSize client = form->size();
+    // Only a laid-out form can shrink; a form whose controls sit at fixed places keeps its size.
+    const QSize minimum =
+        form->layout() ? form->minimumSizeHint().expandedTo(form->minimumSize()).boundedTo(client) : client;
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    const QSize outer = client.boundedTo(area.size() - frameSize).expandedTo(minimum) + frameSize;
+    return QRect(area.x() + std::max(0, (area.width() - outer.width()) / 2),
+                 area.y() + std::max(0, (area.height() - outer.height()) / 2), outer.width(), outer.height());
+}
+
 void PSuFormCenter(QWidget* form) {
     if (!form)
         return;
     QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->geometry();
-    const QRect frame = form->frameGeometry();
-    form->move(area.x() + (area.width() - frame.width()) / 2,
-               area.y() + (area.height() - frame.height()) / 2);
+    const QMargins frame = windowFrame(form);
+    const QRect place = formPlacement(form, screen->availableGeometry(), frame);
+    const QSize client = place.size().shrunkBy(frame);
+    if (client != form->size())
+        form->resize(client);
+    form->move(place.topLeft());
 }
 
 void PSuFormCaption(QWidget* form, const QString& title) {

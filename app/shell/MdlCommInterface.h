@@ -3,6 +3,8 @@
 // database compaction, also of this module, is in MdlCommInterfaceCompact.h).
 #pragma once
 #include <QDate>
+#include <QMargins>
+#include <QRect>
 #include <QString>
 #include <QVariant>
 
@@ -16,8 +18,13 @@ namespace MdlCommInterface {
 
 // 11: hourglass and the form disabled; 0: normal pointer and the form enabled. Never stacks.
 void PSuMousePointer(int pointer, QWidget* form);
-// Centres the form (frame included) on the whole screen.
+// Centres the form (frame included) in the available area of its screen (the screen less its panels),
+// never with its top-left corner outside that area. A form larger than the area goes to the area's
+// top-left corner, shrunk to the area as far as its layout allows (its body then stretches or scrolls).
 void PSuFormCenter(QWidget* form);
+// Where PSuFormCenter puts the form in area when the window system adds frame around it: the rectangle
+// of the frame.
+QRect formPlacement(const QWidget* form, const QRect& area, const QMargins& frame);
 // Caption := (title, or the form name less "Frm" when the title is empty) & "－" & current caption.
 void PSuFormCaption(QWidget* form, const QString& title);
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include "ServicesFixture.h"
@@ -64,14 +65,46 @@ TEST(FormCaption, TitleOrFormNameLessPrefixBeforeTheCurrentCaption) {
     EXPECT_EQ(other.windowTitle(), QStringLiteral("T－C"));
 }
 
-TEST(FormCenter, CentresTheFrameOnTheWholeScreen) {
-    QWidget form;
-    form.resize(300, 200);
-    PSuFormCenter(&form);
-    const QRect screen = form.screen()->geometry();
-    const QRect frame = form.frameGeometry();
-    EXPECT_LE(std::abs(frame.center().x() - screen.center().x()), 1);
-    EXPECT_LE(std::abs(frame.center().y() - screen.center().y()), 1);
+TEST(FormCenter, CentresInTheAvailableAreaAndPutsALargerWindowAtItsTopLeft) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize larger = area.size() + QSize(200, 300);
+    const struct {
+        const char* what;
+        QSize size;
+        QSize layoutMinimum; // empty: controls at fixed places, no layout
+        QSize expectedSize;
+        QPoint expectedPos;
+    } cases[] = {
+        {"smaller",
+         QSize(300, 200),
+         {},
+         QSize(300, 200),
+         area.topLeft() + QPoint((area.width() - 300) / 2, (area.height() - 200) / 2)},
+        {"wider only",
+         QSize(larger.width(), 200),
+         {},
+         QSize(larger.width(), 200),
+         area.topLeft() + QPoint(0, (area.height() - 200) / 2)},
+        {"larger, fixed", larger, {}, larger, area.topLeft()},
+        {"larger, laid out", larger, QSize(300, 200), area.size(), area.topLeft()},
+        {"larger, laid out, wide minimum", larger, QSize(larger.width() - 50, 200),
+         QSize(larger.width() - 50, area.height()), area.topLeft()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QWidget form;
+        if (c.layoutMinimum.isValid()) {
+            auto* layout = new QVBoxLayout(&form);
+            layout->setContentsMargins(0, 0, 0, 0);
+            auto* body = new QWidget;
+            body->setMinimumSize(c.layoutMinimum);
+            layout->addWidget(body);
+        }
+        form.resize(c.size);
+        PSuFormCenter(&form);
+        EXPECT_EQ(form.size(), c.expectedSize);
+        EXPECT_EQ(form.frameGeometry().topLeft(), c.expectedPos);
+    }
 }
 
 TEST(FileExist, OnlyExactlyThatRegularVisibleFile) {
