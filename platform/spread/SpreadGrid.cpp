@@ -507,16 +507,30 @@ void SpreadGrid::setColsFrozen(int cols) {
     d->colsFrozen = std::max(0, cols);
 }
 
+namespace {
+
+// Modes 0 and 1 let the user drag a header's edges; the others fix them.
+QHeaderView::ResizeMode headerResizeMode(int mode) {
+    return mode == 0 || mode == 1 ? QHeaderView::Interactive : QHeaderView::Fixed;
+}
+
+// Setting a header's mode walks all its sections: done only on a change, since the record book sets
+// it again for every row it formats.
+void setResizeMode(QHeaderView* header, int& current, int mode) {
+    const bool same = headerResizeMode(current) == headerResizeMode(mode);
+    current = mode;
+    if (!same)
+        header->setSectionResizeMode(headerResizeMode(mode));
+}
+
+} // namespace
+
 void SpreadGrid::setUserResizeRow(int mode) {
-    d->userResizeRow = mode;
-    d->view->verticalHeader()->setSectionResizeMode(mode == 0 || mode == 1 ? QHeaderView::Interactive
-                                                                           : QHeaderView::Fixed);
+    setResizeMode(d->view->verticalHeader(), d->userResizeRow, mode);
 }
 
 void SpreadGrid::setUserResizeCol(int mode) {
-    d->userResizeCol = mode;
-    d->view->horizontalHeader()->setSectionResizeMode(mode == 0 || mode == 1 ? QHeaderView::Interactive
-                                                                             : QHeaderView::Fixed);
+    setResizeMode(d->view->horizontalHeader(), d->userResizeCol, mode);
 }
 
 // --- selection -----------------------------------------------------------------------------------------

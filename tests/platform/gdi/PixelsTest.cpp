@@ -207,7 +207,7 @@ TEST(GdiPixels, ClipDrawsAsASmallerSurfaceWould) {
     EXPECT_EQ(at(tall, 3, 30), kRed);
 }
 
-TEST(GdiPixels, TakenPictureLeavesTheSurfaceEmptyAndItsMemoryComesBackClean) {
+TEST(GdiPixels, TakenPictureLeavesTheSurfaceEmpty) {
     ImageSurface s(QSize(20, 10), kWhite);
     s.line(0, 5, 20, 5, kRed, 1);
     const QImage taken = s.takePicture();
@@ -217,14 +217,4 @@ TEST(GdiPixels, TakenPictureLeavesTheSurfaceEmptyAndItsMemoryComesBackClean) {
     s.line(0, 6, 20, 6, kBlue, 1);
     EXPECT_EQ(at(s, 3, 5), kWhite);
     EXPECT_EQ(taken.pixelColor(3, 6), kWhite);
-
-    // A tall picture's memory, let go, serves the next tall surface, filled with that one's back colour.
-    const QSize tallSize(1000, 3000);
-    ImageSurface a(tallSize, kRed);
-    const uchar* bits = a.image().constBits();
-    a.takePicture();
-    ImageSurface b(tallSize, kBlue);
-    EXPECT_EQ(b.image().constBits(), bits);
-    EXPECT_EQ(at(b, 0, 0), kBlue);
-    EXPECT_EQ(at(b, 999, 2999), kBlue);
 }
