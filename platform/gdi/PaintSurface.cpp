@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QTextLayout>
 #include <cstdlib>
+#include <sys/mman.h>
 
 namespace gdi {
 
@@ -307,11 +308,32 @@ namespace {
 // 96 dots per inch, so that nothing in Qt reads a desktop resolution into the picture.
 constexpr int kDotsPerMeter96 = 3780;
 
+// A tall picture (a long text's cell) is tens of megabytes. Its memory is asked for in huge pages,
+// where the system offers them: a page fault per 4 KB on first touch would cost more than the drawing.
+constexpr size_t kHugePage = size_t(2) << 20;
+
+void freePixels(void* data) {
+    std::free(data);
+}
+
+QImage rgbImage(QSize size) {
+    const size_t bytes = size_t(size.width()) * 4 * size_t(size.height());
+    if (bytes < 4 * kHugePage)
+        return QImage(size, QImage::Format_RGB32);
+    const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    void* data = std::aligned_alloc(kHugePage, rounded);
+    if (!data)
+        return QImage(size, QImage::Format_RGB32);
+    madvise(data, rounded, MADV_HUGEPAGE);
+    return QImage(static_cast<uchar*>(data), size.width(), size.height(), size.width() * 4,
+                  QImage::Format_RGB32, freePixels, data);
+}
+
 // Without a back colour the pixels are left as they come.
 QImage newImage(QSize size, const QColor* back) {
     if (size.width() <= 0 || size.height() <= 0)
         return QImage();
-    QImage img(size, QImage::Format_RGB32);
+    QImage img = rgbImage(size);
     img.setDotsPerMeterX(kDotsPerMeter96);
     img.setDotsPerMeterY(kDotsPerMeter96);
     if (back)

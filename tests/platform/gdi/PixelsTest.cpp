@@ -208,6 +208,16 @@ TEST(GdiPixels, ClipDrawsAsASmallerSurfaceWould) {
 }
 
 TEST(GdiPixels, TakenPictureLeavesTheSurfaceEmpty) {
+    // A tall picture (its memory asked for in huge pages) as much as a small one.
+    for (const QSize size : {QSize(20, 10), QSize(460, 44000)}) {
+        ImageSurface tall(size, kBlue);
+        tall.line(0, size.height() - 1, 20, size.height() - 1, kRed, 1);
+        const QImage taken = tall.takePicture();
+        EXPECT_EQ(taken.size(), size);
+        EXPECT_EQ(taken.pixelColor(3, size.height() - 1), kRed);
+        EXPECT_EQ(taken.pixelColor(size.width() - 1, 0), kBlue);
+        EXPECT_EQ(taken.dotsPerMeterX(), 3780);
+    }
     ImageSurface s(QSize(20, 10), kWhite);
     s.line(0, 5, 20, 5, kRed, 1);
     const QImage taken = s.takePicture();
