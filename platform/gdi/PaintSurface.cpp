@@ -7,7 +7,7 @@
 #include <QPainterPath>
 #include <QTextLayout>
 #include <cstdlib>
-#include <sys/mman.h>
+#include <mutex>
 
 namespace gdi {
 
@@ -308,25 +308,57 @@ namespace {
 // 96 dots per inch, so that nothing in Qt reads a desktop resolution into the picture.
 constexpr int kDotsPerMeter96 = 3780;
 
-// A tall picture (a long text's cell) is tens of megabytes. Its memory is asked for in huge pages,
-// where the system offers them: a page fault per 4 KB on first touch would cost more than the drawing.
-constexpr size_t kHugePage = size_t(2) << 20;
+// The pixel memory of the largest large picture let go lately, kept for the next one: a tall picture
+// is tens of megabytes, and fresh memory costs a page fault for every 4 KB on its first touch.
+struct PixelBlock {
+    void* data = nullptr;
+    size_t bytes = 0;
+};
+constexpr size_t kKeptFrom = size_t(8) << 20;
+constexpr size_t kKeptUpTo = size_t(256) << 20;
 
-void freePixels(void* data) {
-    std::free(data);
+std::mutex& spareLock() {
+    static auto* m = new std::mutex;
+    return *m;
+}
+PixelBlock& spare() {
+    static auto* s = new PixelBlock;
+    return *s;
+}
+
+void giveBack(void* info) {
+    auto* b = static_cast<PixelBlock*>(info);
+    {
+        std::lock_guard<std::mutex> guard(spareLock());
+        PixelBlock& s = spare();
+        if (b->bytes <= kKeptUpTo && b->bytes > s.bytes)
+            std::swap(s, *b);
+    }
+    std::free(b->data);
+    delete b;
 }
 
 QImage rgbImage(QSize size) {
     const size_t bytes = size_t(size.width()) * 4 * size_t(size.height());
-    if (bytes < 4 * kHugePage)
+    if (bytes < kKeptFrom)
         return QImage(size, QImage::Format_RGB32);
-    const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-    void* data = std::aligned_alloc(kHugePage, rounded);
-    if (!data)
+    auto* b = new PixelBlock;
+    {
+        std::lock_guard<std::mutex> guard(spareLock());
+        PixelBlock& s = spare();
+        if (s.data && s.bytes >= bytes && s.bytes / 2 <= bytes)
+            std::swap(s, *b);
+    }
+    if (!b->data) {
+        b->data = std::malloc(bytes);
+        b->bytes = bytes;
+    }
+    if (!b->data) {
+        delete b;
         return QImage(size, QImage::Format_RGB32);
-    madvise(data, rounded, MADV_HUGEPAGE);
-    return QImage(static_cast<uchar*>(data), size.width(), size.height(), size.width() * 4,
-                  QImage::Format_RGB32, freePixels, data);
+    }
+    return QImage(static_cast<uchar*>(b->data), size.width(), size.height(), size.width() * 4,
+                  QImage::Format_RGB32, giveBack, b);
 }
 
 // Without a back colour the pixels are left as they come.

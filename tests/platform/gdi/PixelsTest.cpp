@@ -208,7 +208,7 @@ TEST(GdiPixels, ClipDrawsAsASmallerSurfaceWould) {
 }
 
 TEST(GdiPixels, TakenPictureLeavesTheSurfaceEmpty) {
-    // A tall picture (its memory asked for in huge pages) as much as a small one.
+    // A tall picture as much as a small one.
     for (const QSize size : {QSize(20, 10), QSize(460, 44000)}) {
         ImageSurface tall(size, kBlue);
         tall.line(0, size.height() - 1, 20, size.height() - 1, kRed, 1);
@@ -218,6 +218,17 @@ TEST(GdiPixels, TakenPictureLeavesTheSurfaceEmpty) {
         EXPECT_EQ(taken.pixelColor(size.width() - 1, 0), kBlue);
         EXPECT_EQ(taken.dotsPerMeterX(), 3780);
     }
+    // A tall picture's memory, let go, serves the next tall surface, filled with that one's back colour.
+    const QSize tallSize(460, 44000);
+    const uchar* bits = nullptr;
+    {
+        ImageSurface a(tallSize, kRed);
+        bits = a.takePicture().constBits();
+    }
+    ImageSurface b(tallSize, kBlue);
+    EXPECT_EQ(b.image().constBits(), bits);
+    EXPECT_EQ(at(b, 0, 0), kBlue);
+    EXPECT_EQ(at(b, 459, 43999), kBlue);
     ImageSurface s(QSize(20, 10), kWhite);
     s.line(0, 5, 20, 5, kRed, 1);
     const QImage taken = s.takePicture();
