@@ -303,6 +303,15 @@ void SpreadModel::applyStyle(int col1, int col2, int row1, int row2, bool allRow
     row2 = std::min(row2, maxRows());
     if (col1 > col2)
         return;
+    // One cell, the common case (a row formatted cell by cell): no sharing to keep.
+    if (!allRows && col1 == col2 && row1 == row2) {
+        Cell& cell = cellForWrite(col1, row1);
+        QSharedDataPointer<CellStyle> copy(new CellStyle(*cell.style.constData()));
+        change(*copy);
+        cell.style = copy;
+        cellsChanged(col1, row1, col2, row2);
+        return;
+    }
     // One new style per distinct old style: cells that shared a format keep sharing it.
     std::unordered_map<const CellStyle*,
                        std::pair<QSharedDataPointer<CellStyle>, QSharedDataPointer<CellStyle>>>
